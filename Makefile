@@ -1,0 +1,39 @@
+# make play     installs what is missing, builds, starts the windowed game
+# make test     installs what is missing, builds (ASan + UBSan), runs every test
+# make windows  cross-builds the Windows programs into build-windows/bin/
+# make fuzz     builds the fuzz targets with clang and runs each for a bounded time
+
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build play test windows fuzz clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRW_SANITIZE=ON
+	cmake --build build -j $(JOBS)
+
+play: build
+	@echo "The game itself is not built yet: there is nothing to play." >&2
+	@exit 1
+
+windows: deps
+	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+	cmake --build build-windows -j $(JOBS)
+
+test: build windows
+	cd build && ctest --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRW_FUZZ=ON \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/run-fuzzers build-fuzz/bin $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build build-windows build-fuzz

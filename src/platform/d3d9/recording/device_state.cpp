@@ -1,0 +1,171 @@
+#include "device.h"
+
+#include "recorder.h"
+#include "texture.h"
+
+namespace d3d9rec::detail {
+namespace {
+
+constexpr D3DMATRIX kIdentity = {{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
+
+// View, projection, the eight texture matrices and the 256 world matrices.
+bool KnownTransform(DWORD state) {
+    constexpr DWORD kTextureStages = 8, kWorldMatrices = 256;
+    return state == D3DTS_VIEW || state == D3DTS_PROJECTION ||
+           (state >= D3DTS_TEXTURE0 && state < D3DTS_TEXTURE0 + kTextureStages) ||
+           (state >= D3DTS_WORLD && state < D3DTS_WORLD + kWorldMatrices);
+}
+
+bool KnownRenderState(DWORD state) {
+    return state > 0 && state <= Device::kHighestRenderState;
+}
+
+} // namespace
+
+// The platform's defaults for the states the game uses; any other state starts at 0.
+void Device::ResetRenderStates() {
+    renderStates_.fill(0);
+    auto set = [this](D3DRENDERSTATETYPE state, DWORD value) { renderStates_[state] = value; };
+    set(D3DRS_ZENABLE, params_.EnableAutoDepthStencil ? D3DZB_TRUE : D3DZB_FALSE);
+    set(D3DRS_FILLMODE, D3DFILL_SOLID);
+    set(D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
+    set(D3DRS_ZWRITEENABLE, TRUE);
+    set(D3DRS_ALPHATESTENABLE, FALSE);
+    set(D3DRS_SRCBLEND, D3DBLEND_ONE);
+    set(D3DRS_DESTBLEND, D3DBLEND_ZERO);
+    set(D3DRS_CULLMODE, D3DCULL_CCW);
+    set(D3DRS_ZFUNC, D3DCMP_LESSEQUAL);
+    set(D3DRS_ALPHAREF, 0);
+    set(D3DRS_ALPHAFUNC, D3DCMP_ALWAYS);
+    set(D3DRS_DITHERENABLE, FALSE);
+    set(D3DRS_ALPHABLENDENABLE, FALSE);
+    set(D3DRS_FOGENABLE, FALSE);
+    set(D3DRS_SPECULARENABLE, FALSE);
+    set(D3DRS_STENCILENABLE, FALSE);
+    set(D3DRS_CLIPPING, TRUE);
+    set(D3DRS_LIGHTING, TRUE);
+    set(D3DRS_AMBIENT, 0);
+    set(D3DRS_COLORVERTEX, TRUE);
+    set(D3DRS_LOCALVIEWER, TRUE);
+    set(D3DRS_NORMALIZENORMALS, FALSE);
+    set(D3DRS_DIFFUSEMATERIALSOURCE, D3DMCS_COLOR1);
+    set(D3DRS_SPECULARMATERIALSOURCE, D3DMCS_COLOR2);
+    set(D3DRS_AMBIENTMATERIALSOURCE, D3DMCS_MATERIAL);
+    set(D3DRS_EMISSIVEMATERIALSOURCE, D3DMCS_MATERIAL);
+    set(D3DRS_MULTISAMPLEANTIALIAS, TRUE);
+}
+
+D3DMATRIX Device::Transform(DWORD state) const {
+    auto it = transforms_.find(state);
+    return it == transforms_.end() ? kIdentity : it->second;
+}
+
+HRESULT Device::SetRenderState(D3DRENDERSTATETYPE state, DWORD value) {
+    PendingCall call("SetRenderState", Id(), {state, value});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    if (!KnownRenderState(state)) {
+        return call.Finish(D3DERR_INVALIDCALL);
+    }
+    renderStates_[state] = value;
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::GetRenderState(D3DRENDERSTATETYPE state, DWORD* value) {
+    PendingCall call("GetRenderState", Id(), {state, Value()});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    if (!KnownRenderState(state) || !value) {
+        return call.Finish(D3DERR_INVALIDCALL);
+    }
+    *value = renderStates_[state];
+    call.SetArg(1, *value);
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::SetTransform(D3DTRANSFORMSTATETYPE state, const D3DMATRIX* matrix) {
+    PendingCall call("SetTransform", Id(), {state, matrix ? Value(*matrix) : Value()});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    if (!KnownTransform(state) || !matrix) {
+        return call.Finish(D3DERR_INVALIDCALL);
+    }
+    transforms_[state] = *matrix;
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::GetTransform(D3DTRANSFORMSTATETYPE state, D3DMATRIX* matrix) {
+    PendingCall call("GetTransform", Id(), {state, Value()});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    if (!KnownTransform(state) || !matrix) {
+        return call.Finish(D3DERR_INVALIDCALL);
+    }
+    *matrix = Transform(state);
+    call.SetArg(1, *matrix);
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::SetLight(DWORD index, const D3DLIGHT9* light) {
+    PendingCall call("SetLight", Id(), {index, light ? Value(*light) : Value()});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    if (!light || light->Type < D3DLIGHT_POINT || light->Type > D3DLIGHT_DIRECTIONAL) {
+        return call.Finish(D3DERR_INVALIDCALL);
+    }
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::LightEnable(DWORD index, BOOL enable) {
+    PendingCall call("LightEnable", Id(), {index, enable});
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::SetMaterial(const D3DMATERIAL9* material) {
+    PendingCall call("SetMaterial", Id(), {material ? Value(*material) : Value()});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    return call.Finish(material ? D3D_OK : D3DERR_INVALIDCALL);
+}
+
+HRESULT Device::SetTexture(DWORD stage, IDirect3DBaseTexture9* texture) {
+    auto* ours = dynamic_cast<Texture*>(texture);
+    PendingCall call("SetTexture", Id(), {stage, ObjectRef{IdOf(texture)}});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    // A texture must be one this device made.
+    if (stage >= kSamplers || (texture && (!ours || ours->OwnerDevice() != this))) {
+        return call.Finish(D3DERR_INVALIDCALL);
+    }
+    Rebind(textures_[stage], ours);
+    return call.Finish(D3D_OK);
+}
+
+HRESULT Device::SetTextureStageState(DWORD stage, D3DTEXTURESTAGESTATETYPE type, DWORD value) {
+    constexpr DWORD kHighestStageState = 32; // D3DTSS_CONSTANT
+    PendingCall call("SetTextureStageState", Id(), {stage, type, value});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    bool known = stage < kTextureStages && type > 0 && DWORD(type) <= kHighestStageState;
+    return call.Finish(known ? D3D_OK : D3DERR_INVALIDCALL);
+}
+
+HRESULT Device::SetSamplerState(DWORD sampler, D3DSAMPLERSTATETYPE type, DWORD value) {
+    constexpr DWORD kHighestSamplerState = 13; // D3DSAMP_DMAPOFFSET
+    PendingCall call("SetSamplerState", Id(), {sampler, type, value});
+    if (call.Injected()) {
+        return call.Finish(D3D_OK);
+    }
+    bool known = sampler < kSamplers && type > 0 && DWORD(type) <= kHighestSamplerState;
+    return call.Finish(known ? D3D_OK : D3DERR_INVALIDCALL);
+}
+
+} // namespace d3d9rec::detail

@@ -1,0 +1,5 @@
+// The subset of the Windows API the game uses, for the Linux build.
+#pragma once
+
+#include "windef.h"
+#include "winerror.h"

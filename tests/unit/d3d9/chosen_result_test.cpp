@@ -1,0 +1,120 @@
+// A test can choose the result of any call: always, for the next few calls, or not at all.
+#include "recording_fixture.h"
+
+namespace d3d9rec::testing {
+namespace {
+
+class ChosenResultTest : public RecordingTest {};
+
+TEST_F(ChosenResultTest, FailCallHoldsUntilClearedAndIsLogged) {
+    FailCall("Present", D3DERR_DEVICELOST);
+    EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3DERR_DEVICELOST);
+    EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3DERR_DEVICELOST);
+    EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0, 1, 0), D3D_OK); // other methods
+    ClearFailure("Present");
+    EXPECT_EQ(device->Present(nullptr, nullptr, nullptr, nullptr), D3D_OK);
+
+    auto presents = CallsNamed("Present");
+    ASSERT_EQ(presents.size(), 3u);
+    EXPECT_EQ(presents[0].result, D3DERR_DEVICELOST);
+    EXPECT_EQ(presents[1].result, D3DERR_DEVICELOST);
+    EXPECT_EQ(presents[2].result, D3D_OK);
+}
+
+TEST_F(ChosenResultTest, FailNextCallsHoldsForThatManyCalls) {
+    FailNextCalls("BeginScene", D3DERR_INVALIDCALL, 2);
+    EXPECT_EQ(device->BeginScene(), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->BeginScene(), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->BeginScene(), D3D_OK); // the failed ones opened no scene
+    EXPECT_EQ(device->EndScene(), D3D_OK);
+
+    FailNextCalls("EndScene", E_FAIL); // one call by default
+    ASSERT_EQ(device->BeginScene(), D3D_OK);
+    EXPECT_EQ(device->EndScene(), E_FAIL);
+    EXPECT_EQ(device->EndScene(), D3D_OK); // the scene was still open
+}
+
+TEST_F(ChosenResultTest, AFailedCallHasNoEffect) {
+    FailCall("SetRenderState", D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->SetRenderState(D3DRS_LIGHTING, FALSE), D3DERR_INVALIDCALL);
+    ClearFailure("SetRenderState");
+    DWORD lighting = 0;
+    ASSERT_EQ(device->GetRenderState(D3DRS_LIGHTING, &lighting), D3D_OK);
+    EXPECT_EQ(lighting, DWORD{TRUE});
+
+    D3DMATRIX m{};
+    m._11 = 5;
+    FailNextCalls("SetTransform", D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->SetTransform(D3DTS_WORLD, &m), D3DERR_INVALIDCALL);
+    D3DMATRIX read{};
+    ASSERT_EQ(device->GetTransform(D3DTS_WORLD, &read), D3D_OK);
+    EXPECT_EQ(read._11, 1.0f);
+
+    IDirect3DVertexBuffer9* buffer = MakePositions({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}});
+    FailNextCalls("SetStreamSource", D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->SetStreamSource(0, buffer, 0, sizeof(Position)), D3DERR_INVALIDCALL);
+    ASSERT_EQ(device->SetFVF(D3DFVF_XYZ), D3D_OK);
+    ASSERT_EQ(device->BeginScene(), D3D_OK);
+    EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_INVALIDCALL); // unbound
+    FailNextCalls("DrawPrimitive", D3DERR_DRIVERINTERNALERROR);
+    BindPositions(buffer);
+    EXPECT_EQ(device->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 1), D3DERR_DRIVERINTERNALERROR);
+    EXPECT_FALSE(CallsNamed("DrawPrimitive").back().drawn) << "a failed draw drew nothing";
+    EXPECT_EQ(device->EndScene(), D3D_OK);
+    buffer->Release();
+}
+
+TEST_F(ChosenResultTest, FailedCreatesGiveNull) {
+    FailCall("CreateVertexBuffer", D3DERR_OUTOFVIDEOMEMORY);
+    FailCall("CreateIndexBuffer", D3DERR_OUTOFVIDEOMEMORY);
+    FailCall("CreateTexture", D3DERR_OUTOFVIDEOMEMORY);
+    auto* vb = reinterpret_cast<IDirect3DVertexBuffer9*>(1);
+    auto* ib = reinterpret_cast<IDirect3DIndexBuffer9*>(1);
+    auto* texture = reinterpret_cast<IDirect3DTexture9*>(1);
+    EXPECT_EQ(device->CreateVertexBuffer(64, 0, D3DFVF_XYZ, D3DPOOL_MANAGED, &vb, nullptr),
+              D3DERR_OUTOFVIDEOMEMORY);
+    EXPECT_EQ(device->CreateIndexBuffer(64, 0, D3DFMT_INDEX16, D3DPOOL_MANAGED, &ib, nullptr),
+              D3DERR_OUTOFVIDEOMEMORY);
+    EXPECT_EQ(
+        device->CreateTexture(8, 8, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr),
+        D3DERR_OUTOFVIDEOMEMORY);
+    EXPECT_EQ(vb, nullptr);
+    EXPECT_EQ(ib, nullptr);
+    EXPECT_EQ(texture, nullptr);
+    EXPECT_TRUE(CallsNamed("CreateTexture")[0].args[6].IsNull());
+    EXPECT_EQ(LiveObjects(), 2u); // only the fixture's IDirect3D9 and device
+
+    FailCall("CreateDevice", D3DERR_OUTOFVIDEOMEMORY);
+    D3DPRESENT_PARAMETERS params = WindowedParameters();
+    IDirect3DDevice9* second = device;
+    EXPECT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, FakeWindow(),
+                                D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &second),
+              D3DERR_OUTOFVIDEOMEMORY);
+    EXPECT_EQ(second, nullptr);
+    EXPECT_EQ(params.BackBufferWidth, 0u) << "a failed CreateDevice fills nothing in";
+    EXPECT_EQ(CallsNamed("CreateDevice").back().result, D3DERR_OUTOFVIDEOMEMORY);
+
+    FailNextCalls("Direct3DCreate9", E_FAIL);
+    EXPECT_EQ(Direct3DCreate9(D3D_SDK_VERSION), nullptr);
+    EXPECT_EQ(Log().back().method, "Direct3DCreate9");
+    EXPECT_EQ(Log().back().result, E_FAIL);
+    EXPECT_EQ(LiveObjects(), 2u);
+}
+
+TEST_F(ChosenResultTest, ASuccessCodeReplacesOnlyASuccess) {
+    FailCall("Clear", S_FALSE);
+    EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET, 0, 1, 0), S_FALSE);
+    EXPECT_EQ(device->Clear(0, nullptr, 0, 0, 1, 0), D3DERR_INVALIDCALL);
+}
+
+TEST_F(ChosenResultTest, ResetForgetsChosenResults) {
+    FailCall("SetFVF", E_FAIL);
+    FailNextCalls("SetIndices", E_FAIL, 3);
+    Reset();
+    EXPECT_EQ(device->SetFVF(D3DFVF_XYZ), D3D_OK);
+    EXPECT_EQ(device->SetIndices(nullptr), D3D_OK);
+    EXPECT_EQ(Log().size(), 2u);
+}
+
+} // namespace
+} // namespace d3d9rec::testing

@@ -1,0 +1,301 @@
+// OptimizeInplace: attribute sort (as Wine's library does it), compaction, vertex-cache order,
+// the remaps and adjacency it hands back, and the attribute table.
+#include "mesh_test_support.h"
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <numeric>
+
+namespace d3dx_test {
+namespace {
+
+using MeshOptimize = MeshTest;
+
+// Four triangles in a strip over vertices 0..5, and vertex 6 that no face uses.
+const char* const kStrip = R"(
+Mesh Strip {
+  7;
+  0.0; 0.0; 0.0;, 0.0; 1.0; 0.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;, 2.0; 0.0; 0.0;, 2.0; 1.0; 0.0;,
+  9.0; 9.0; 9.0;;
+  4;
+  3; 0, 1, 2;, 3; 2, 1, 3;, 3; 2, 3, 4;, 3; 4, 3, 5;;
+}
+)";
+
+void SetAttributes(ID3DXMesh* mesh, const std::vector<DWORD>& attributes) {
+    DWORD* data = nullptr;
+    ASSERT_EQ(mesh->LockAttributeBuffer(0, &data), D3D_OK);
+    std::copy(attributes.begin(), attributes.end(), data);
+    ASSERT_EQ(mesh->UnlockAttributeBuffer(), D3D_OK);
+}
+
+std::vector<DWORD> RemapOf(ID3DXBuffer* buffer) {
+    const DWORD* first = static_cast<const DWORD*>(buffer->GetBufferPointer());
+    std::vector<DWORD> out(first, first + buffer->GetBufferSize() / sizeof(DWORD));
+    buffer->Release();
+    return out;
+}
+
+bool SameRange(const D3DXATTRIBUTERANGE& r, DWORD id, DWORD faceStart, DWORD faceCount,
+               DWORD vertexStart, DWORD vertexCount) {
+    return r.AttribId == id && r.FaceStart == faceStart && r.FaceCount == faceCount &&
+           r.VertexStart == vertexStart && r.VertexCount == vertexCount;
+}
+
+// Average cache misses per triangle for a FIFO cache of 16 vertices.
+double CacheMissRatio(const std::vector<DWORD>& indices) {
+    std::deque<DWORD> cache;
+    int misses = 0;
+    for (DWORD index : indices) {
+        if (std::find(cache.begin(), cache.end(), index) == cache.end()) {
+            ++misses;
+            cache.push_back(index);
+            if (cache.size() > 16) {
+                cache.pop_front();
+            }
+        }
+    }
+    return double(misses) / double(indices.size() / 3);
+}
+
+// A grid of size x size quads whose triangles are listed in a scrambled order, plus one vertex
+// no face uses (the last).
+std::string ScrambledGrid(int size) {
+    int side = size + 1;
+    std::string text = "Mesh Grid {\n" + std::to_string(side * side + 1) + ";\n";
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            text += std::to_string(x) + ".0; " + std::to_string(y) + ".0; 0.0;,\n";
+        }
+    }
+    text += "-5.0; -5.0; -5.0;;\n";
+    std::vector<std::string> faces;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            int a = y * side + x;
+            faces.push_back("3; " + std::to_string(a) + ", " + std::to_string(a + side) + ", " +
+                            std::to_string(a + 1));
+            faces.push_back("3; " + std::to_string(a + 1) + ", " + std::to_string(a + side) + ", " +
+                            std::to_string(a + side + 1));
+        }
+    }
+    text += std::to_string(faces.size()) + ";\n";
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        text += faces[(i * 97) % faces.size()] + (i + 1 < faces.size() ? ";,\n" : ";;\n");
+    }
+    return XFile(text + "}\n");
+}
+
+// The triangles as position triples, in a canonical order, to compare meshes.
+std::multiset<std::vector<float>> Triangles(ID3DXMesh* mesh) {
+    std::vector<Vec3> positions = Positions(mesh);
+    std::vector<DWORD> indices = Indices(mesh);
+    std::multiset<std::vector<float>> out;
+    for (std::size_t i = 0; i < indices.size(); i += 3) {
+        std::vector<float> triangle;
+        for (std::size_t c = 0; c < 3; ++c) {
+            const Vec3& p = positions[indices[i + c]];
+            triangle.insert(triangle.end(), {p.x, p.y, p.z});
+        }
+        out.insert(triangle);
+    }
+    return out;
+}
+
+TEST_F(MeshOptimize, AttributeSortGroupsFacesStablyAndLeavesVerticesAlone) {
+    for (DWORD extra : {DWORD{0}, DWORD{D3DXMESHOPT_COMPACT}}) {
+        Loaded loaded;
+        LoadOk(XFile(kStrip), loaded);
+        ID3DXMesh* mesh = loaded.mesh;
+        SetAttributes(mesh, {2, 0, 1, 0});
+        std::vector<DWORD> adjacency = loaded.Adjacency();
+        ASSERT_EQ(adjacency,
+                  (std::vector<DWORD>{kNone, 1, kNone, 0, kNone, 2, 1, 3, kNone, 2, kNone, kNone}));
+        std::vector<DWORD> faceRemap(4);
+        std::vector<DWORD> adjacencyOut(12);
+        ID3DXBuffer* vertexRemap = nullptr;
+        ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT | extra, adjacency.data(),
+                                        adjacencyOut.data(), faceRemap.data(), &vertexRemap),
+                  D3D_OK);
+        EXPECT_EQ(faceRemap, (std::vector<DWORD>{1, 3, 2, 0})) << "new face i was old face";
+        EXPECT_EQ(Attributes(mesh), (std::vector<DWORD>{0, 0, 1, 2}));
+        EXPECT_EQ(Indices(mesh), (std::vector<DWORD>{2, 1, 3, 4, 3, 5, 2, 3, 4, 0, 1, 2}));
+        EXPECT_EQ(mesh->GetNumVertices(), 7u) << "unused vertices stay, COMPACT or not";
+        EXPECT_EQ(RemapOf(vertexRemap), (std::vector<DWORD>{0, 1, 2, 3, 4, 5, 6}));
+        EXPECT_EQ(adjacencyOut,
+                  (std::vector<DWORD>{3, kNone, 2, 2, kNone, kNone, 0, 1, kNone, kNone, 0, kNone}));
+        std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
+        ASSERT_EQ(table.size(), 3u);
+        EXPECT_TRUE(SameRange(table[0], 0, 0, 2, 1, 5));
+        EXPECT_TRUE(SameRange(table[1], 1, 2, 1, 2, 3));
+        EXPECT_TRUE(SameRange(table[2], 2, 3, 1, 0, 3));
+    }
+}
+
+TEST_F(MeshOptimize, CompactAloneDropsUnusedVerticesInOrder) {
+    Loaded loaded;
+    LoadOk(XFile(R"(
+Mesh Holes {
+  5; 0.0; 0.0; 0.0;, 7.0; 7.0; 7.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;, 0.0; 1.0; 0.0;;
+  2; 3; 0, 2, 3;, 3; 0, 3, 4;;
+}
+)"),
+           loaded);
+    ID3DXMesh* mesh = loaded.mesh;
+    std::vector<DWORD> faceRemap(2);
+    ID3DXBuffer* vertexRemap = nullptr;
+    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_COMPACT, nullptr, nullptr, faceRemap.data(),
+                                    &vertexRemap),
+              D3D_OK);
+    EXPECT_EQ(mesh->GetNumVertices(), 4u);
+    EXPECT_EQ(Positions(mesh), (std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}));
+    EXPECT_EQ(Indices(mesh), (std::vector<DWORD>{0, 1, 2, 0, 2, 3}));
+    EXPECT_EQ(faceRemap, (std::vector<DWORD>{0, 1}));
+    EXPECT_EQ(RemapOf(vertexRemap), (std::vector<DWORD>{0, 2, 3, 4, kNone}));
+    EXPECT_TRUE(Table(mesh).empty());
+}
+
+TEST_F(MeshOptimize, VertexCacheOrderKeepsTheTrianglesAndLowersMisses) {
+    Loaded loaded;
+    LoadOk(ScrambledGrid(12), loaded);
+    ID3DXMesh* mesh = loaded.mesh;
+    std::vector<Vec3> before = Positions(mesh);
+    std::multiset<std::vector<float>> triangles = Triangles(mesh);
+    double missesBefore = CacheMissRatio(Indices(mesh));
+
+    std::vector<DWORD> adjacency = loaded.Adjacency();
+    std::vector<DWORD> faceRemap(mesh->GetNumFaces());
+    ID3DXBuffer* vertexRemap = nullptr;
+    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_VERTEXCACHE, adjacency.data(), nullptr,
+                                    faceRemap.data(), &vertexRemap),
+              D3D_OK);
+    EXPECT_EQ(Triangles(mesh), triangles);
+    std::vector<DWORD> indices = Indices(mesh);
+    EXPECT_LT(CacheMissRatio(indices), missesBefore);
+
+    // Vertices are numbered by first use; the unused one goes last.
+    DWORD next = 0;
+    for (DWORD index : indices) {
+        ASSERT_LE(index, next);
+        next = std::max(next, index + 1);
+    }
+    std::vector<DWORD> remap = RemapOf(vertexRemap);
+    std::vector<Vec3> after = Positions(mesh);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        EXPECT_EQ(after[i], before[remap[i]]) << i;
+    }
+    EXPECT_EQ(after.back(), (Vec3{-5, -5, -5}));
+    std::vector<DWORD> sortedFaces = faceRemap;
+    std::sort(sortedFaces.begin(), sortedFaces.end());
+    std::vector<DWORD> allFaces(sortedFaces.size());
+    std::iota(allFaces.begin(), allFaces.end(), 0u);
+    EXPECT_EQ(sortedFaces, allFaces) << "the face remap is a permutation";
+    std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
+    ASSERT_EQ(table.size(), 1u);
+    EXPECT_TRUE(SameRange(table[0], 0, 0, mesh->GetNumFaces(), 0, 169));
+}
+
+TEST_F(MeshOptimize, VertexCacheGroupsAttributesAndHonoursCompactAndIgnoreVerts) {
+    struct Case {
+        DWORD flags;
+        DWORD vertexCount;
+        bool verticesMove;
+    };
+    for (Case c : {Case{D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_COMPACT, 169, true},
+                   Case{D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_IGNOREVERTS, 170, false},
+                   Case{D3DXMESHOPT_STRIPREORDER, 170, true}}) {
+        Loaded loaded;
+        LoadOk(ScrambledGrid(12), loaded);
+        ID3DXMesh* mesh = loaded.mesh;
+        std::vector<DWORD> attributes(mesh->GetNumFaces());
+        for (std::size_t f = 0; f < attributes.size(); ++f) {
+            attributes[f] = f % 3 == 0 ? 4 : 1;
+        }
+        SetAttributes(mesh, attributes);
+        std::vector<Vec3> before = Positions(mesh);
+        std::vector<DWORD> adjacency = loaded.Adjacency();
+        ID3DXBuffer* vertexRemap = nullptr;
+        ASSERT_EQ(mesh->OptimizeInplace(c.flags, adjacency.data(), nullptr, nullptr, &vertexRemap),
+                  D3D_OK)
+            << c.flags;
+        std::vector<DWORD> after = Attributes(mesh);
+        EXPECT_TRUE(std::is_sorted(after.begin(), after.end())) << c.flags;
+        EXPECT_EQ(mesh->GetNumVertices(), c.vertexCount) << c.flags;
+        std::vector<DWORD> remap = RemapOf(vertexRemap);
+        std::vector<DWORD> identity(170);
+        std::iota(identity.begin(), identity.end(), 0u);
+        EXPECT_EQ(remap != identity, c.verticesMove) << c.flags;
+        EXPECT_EQ(Positions(mesh) == before, !c.verticesMove) << c.flags;
+        std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
+        ASSERT_EQ(table.size(), 2u);
+        EXPECT_EQ(table[0].AttribId, 1u);
+        EXPECT_EQ(table[1].AttribId, 4u);
+        EXPECT_EQ(table[1].FaceStart, table[0].FaceCount);
+    }
+}
+
+TEST_F(MeshOptimize, RefusedFlagsLeaveTheMeshAsItWas) {
+    Loaded loaded;
+    LoadOk(XFile(kStrip), loaded);
+    ID3DXMesh* mesh = loaded.mesh;
+    std::vector<DWORD> indices = Indices(mesh);
+    std::vector<DWORD> adjacency = loaded.Adjacency();
+    std::vector<DWORD> out(12);
+    ID3DXBuffer* remap = reinterpret_cast<ID3DXBuffer*>(std::uintptr_t{1});
+    EXPECT_EQ(mesh->OptimizeInplace(0, adjacency.data(), nullptr, nullptr, &remap),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(remap, nullptr);
+    EXPECT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_VERTEXCACHE, nullptr, nullptr, nullptr, nullptr),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_STRIPREORDER,
+                                    adjacency.data(), nullptr, nullptr, nullptr),
+              D3DERR_INVALIDCALL);
+    EXPECT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, nullptr, out.data(), nullptr, nullptr),
+              D3DERR_INVALIDCALL)
+        << "adjacency out needs adjacency in";
+    std::vector<DWORD> broken = adjacency;
+    broken[0] = 4;
+    EXPECT_EQ(
+        mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, broken.data(), out.data(), nullptr, nullptr),
+        D3DERR_INVALIDCALL);
+    EXPECT_EQ(Indices(mesh), indices);
+    EXPECT_TRUE(Table(mesh).empty());
+}
+
+TEST_F(MeshOptimize, OneArrayMayCarryAdjacencyInAndOut) {
+    Loaded loaded;
+    LoadOk(XFile(kStrip), loaded);
+    SetAttributes(loaded.mesh, {1, 0, 0, 0});
+    std::vector<DWORD> adjacency = loaded.Adjacency();
+    ASSERT_EQ(loaded.mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, adjacency.data(), adjacency.data(),
+                                           nullptr, nullptr),
+              D3D_OK);
+    EXPECT_EQ(adjacency, Generated(loaded.mesh));
+}
+
+TEST_F(MeshOptimize, WritingAttributesDropsTheTable) {
+    Loaded loaded;
+    LoadOk(XFile(kStrip), loaded);
+    ID3DXMesh* mesh = loaded.mesh;
+    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, nullptr, nullptr, nullptr, nullptr),
+              D3D_OK);
+    EXPECT_EQ(Table(mesh).size(), 1u);
+    Attributes(mesh); // a read-only lock
+    EXPECT_EQ(Table(mesh).size(), 1u);
+    SetAttributes(mesh, {0, 0, 0, 0});
+    EXPECT_TRUE(Table(mesh).empty());
+
+    D3DXATTRIBUTERANGE ranges[] = {{5, 0, 4, 0, 6}};
+    EXPECT_EQ(mesh->SetAttributeTable(ranges, 1), D3D_OK);
+    ASSERT_EQ(Table(mesh).size(), 1u);
+    EXPECT_TRUE(SameRange(Table(mesh)[0], 5, 0, 4, 0, 6));
+    EXPECT_EQ(mesh->SetAttributeTable(ranges, 0), D3DERR_INVALIDCALL);
+    EXPECT_EQ(mesh->SetAttributeTable(nullptr, 0), D3D_OK);
+    EXPECT_TRUE(Table(mesh).empty());
+    EXPECT_EQ(mesh->UnlockAttributeBuffer(), D3DERR_INVALIDCALL) << "not locked";
+}
+
+} // namespace
+} // namespace d3dx_test
