@@ -1,15 +1,12 @@
 // D3DXLoadMeshFromXA / D3DXLoadMeshFromXInMemory: header, document, scene, mesh, buffers.
 #include <d3dx9mesh.h>
 
-#include <sys/stat.h>
-
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <new>
 #include <string_view>
 #include <vector>
 
+#include "file_read.h"
 #include "mesh_object.h"
 #include "mesh_scene.h"
 #include "mesh_vertex.h"
@@ -19,30 +16,6 @@
 namespace {
 
 using d3dx::xfile::FileMaterial;
-
-constexpr std::size_t kMaxFileBytes = std::size_t{1} << 30;
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole of a regular, non-empty file; D3DXERR_INVALIDDATA when there is none.
-HRESULT ReadWholeFile(const char* path, std::vector<char>& bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    struct stat info {};
-    if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size <= 0) {
-        return D3DXERR_INVALIDDATA;
-    }
-    if (static_cast<std::size_t>(info.st_size) > kMaxFileBytes) {
-        return E_OUTOFMEMORY;
-    }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-        return D3DXERR_INVALIDDATA;
-    }
-    return D3D_OK;
-}
 
 HRESULT MakeDwordBuffer(const std::vector<DWORD>& values, LPD3DXBUFFER* out) {
     HRESULT hr = D3DXCreateBuffer(static_cast<DWORD>(values.size() * sizeof(DWORD)), out);
@@ -184,7 +157,7 @@ extern "C" HRESULT WINAPI D3DXLoadMeshFromXA(LPCSTR pFilename, DWORD Options,
     }
     std::vector<char> file;
     try {
-        if (HRESULT hr = ReadWholeFile(pFilename, file); FAILED(hr)) {
+        if (HRESULT hr = d3dx::ReadWholeFile(pFilename, file); FAILED(hr)) {
             return hr;
         }
     } catch (const std::bad_alloc&) {

@@ -1,7 +1,7 @@
 // ID3DXMesh::GenerateAdjacency and ID3DXMesh::OptimizeInplace.
 #include <algorithm>
-#include <memory>
 
+#include "com_holder.h"
 #include "mesh_adjacency.h"
 #include "mesh_object_class.h"
 #include "mesh_optimize.h"
@@ -10,10 +10,7 @@ namespace d3dx {
 
 namespace {
 
-struct Releaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-using BufferHolder = std::unique_ptr<ID3DXBuffer, Releaser>;
+using BufferHolder = ComHolder<ID3DXBuffer>;
 
 // A copy of the caller's adjacency (which may be the output array as well); false when an
 // entry names no face.

@@ -4,18 +4,7 @@
 namespace d3d9rec::testing {
 namespace {
 
-class InvalidCallTest : public RecordingTest {
-protected:
-    // A second device: its resources may not be used on the fixture's device.
-    IDirect3DDevice9* OtherDevice() {
-        D3DPRESENT_PARAMETERS params = WindowedParameters();
-        IDirect3DDevice9* other = nullptr;
-        EXPECT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, FakeWindow(),
-                                    D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &other),
-                  D3D_OK);
-        return other;
-    }
-};
+class InvalidCallTest : public RecordingTest {};
 
 // An object of another implementation, as a test double of the game might pass.
 struct ForeignTexture : IDirect3DTexture9 {
@@ -29,15 +18,13 @@ struct ForeignTexture : IDirect3DTexture9 {
     HRESULT UnlockRect(UINT) override { return E_NOTIMPL; }
 };
 
-TEST_F(InvalidCallTest, ScenesMustPair) {
+TEST_F(InvalidCallTest, ScenesPairAndClearAndPresentCheckTheirArguments) {
     EXPECT_EQ(device->EndScene(), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->BeginScene(), D3D_OK);
     EXPECT_EQ(device->BeginScene(), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->EndScene(), D3D_OK);
     EXPECT_EQ(device->EndScene(), D3DERR_INVALIDCALL);
-}
 
-TEST_F(InvalidCallTest, ClearNeedsFlagsRectsAndTheBuffersItClears) {
     EXPECT_EQ(device->Clear(0, nullptr, D3DCLEAR_TARGET | D3DCLEAR_ZBUFFER, 0, 1.0f, 0), D3D_OK);
     EXPECT_EQ(device->Clear(2, nullptr, D3DCLEAR_TARGET, 0, 1.0f, 0), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->Clear(0, nullptr, 0, 0, 1.0f, 0), D3DERR_INVALIDCALL);
@@ -48,16 +35,12 @@ TEST_F(InvalidCallTest, ClearNeedsFlagsRectsAndTheBuffersItClears) {
 
     D3DPRESENT_PARAMETERS params = WindowedParameters();
     params.EnableAutoDepthStencil = FALSE;
-    IDirect3DDevice9* noDepth = nullptr;
-    ASSERT_EQ(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, FakeWindow(),
-                                D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &noDepth),
-              D3D_OK);
+    IDirect3DDevice9* noDepth = OtherDevice(params);
     EXPECT_EQ(noDepth->Clear(0, nullptr, D3DCLEAR_ZBUFFER, 0, 1.0f, 0), D3DERR_INVALIDCALL);
     EXPECT_EQ(noDepth->Clear(0, nullptr, D3DCLEAR_TARGET, 0, 1.0f, 0), D3D_OK);
     noDepth->Release();
-}
 
-TEST_F(InvalidCallTest, PresentTakesRectsOnlyFromACopyingSwapChain) {
+    // Present takes rectangles only from a copying swap chain.
     RECT rect{0, 0, 10, 10};
     EXPECT_EQ(device->Present(&rect, nullptr, nullptr, nullptr), D3DERR_INVALIDCALL);
     EXPECT_EQ(device->Present(nullptr, &rect, nullptr, nullptr), D3DERR_INVALIDCALL);
@@ -90,19 +73,14 @@ TEST_F(InvalidCallTest, ObjectsOfAnotherDeviceOrImplementationAreRefused) {
     EXPECT_EQ(CallsNamed("SetTexture")[0].args[1].Object(), 0u);
 
     IDirect3DDevice9* other = OtherDevice();
-    IDirect3DTexture9* texture = nullptr;
-    IDirect3DVertexBuffer9* vertices = nullptr;
-    IDirect3DIndexBuffer9* indices = nullptr;
-    ASSERT_EQ(other->CreateTexture(2, 2, 1, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr),
-              D3D_OK);
-    ASSERT_EQ(other->CreateVertexBuffer(12, 0, D3DFVF_XYZ, D3DPOOL_MANAGED, &vertices, nullptr),
-              D3D_OK);
-    ASSERT_EQ(other->CreateIndexBuffer(6, 0, D3DFMT_INDEX16, D3DPOOL_MANAGED, &indices, nullptr),
-              D3D_OK);
-    EXPECT_EQ(device->SetTexture(0, texture), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device->SetStreamSource(0, vertices, 0, 12), D3DERR_INVALIDCALL);
-    EXPECT_EQ(device->SetIndices(indices), D3DERR_INVALIDCALL);
-    EXPECT_EQ(other->SetTexture(0, texture), D3D_OK);
+    // Resources made on the fixture's device, offered to another one.
+    IDirect3DTexture9* texture = MakeTexture(2, 2);
+    IDirect3DVertexBuffer9* vertices = MakePositions({{0, 0, 0}});
+    IDirect3DIndexBuffer9* indices = MakeIndices({0, 0, 0});
+    EXPECT_EQ(other->SetTexture(0, texture), D3DERR_INVALIDCALL);
+    EXPECT_EQ(other->SetStreamSource(0, vertices, 0, 12), D3DERR_INVALIDCALL);
+    EXPECT_EQ(other->SetIndices(indices), D3DERR_INVALIDCALL);
+    EXPECT_EQ(device->SetTexture(0, texture), D3D_OK);
     indices->Release();
     vertices->Release();
     texture->Release();

@@ -1,50 +1,43 @@
 // Buffers and textures hold real memory that Lock hands out.
 #include "recording_fixture.h"
 
-#include <gmock/gmock.h>
-
 namespace d3d9rec::testing {
 namespace {
 
-class ResourceMemoryTest : public RecordingTest {
-protected:
-    IDirect3DVertexBuffer9* MakeBuffer(UINT bytes) {
-        IDirect3DVertexBuffer9* buffer = nullptr;
-        EXPECT_EQ(device->CreateVertexBuffer(bytes, 0, 0, D3DPOOL_MANAGED, &buffer, nullptr),
-                  D3D_OK);
-        return buffer;
-    }
-};
+class ResourceMemoryTest : public RecordingTest {};
 
-TEST_F(ResourceMemoryTest, VertexBufferLockPointsAtTheOffsetAndKeepsWhatWasWritten) {
-    IDirect3DVertexBuffer9* buffer = MakeBuffer(16);
+TEST_F(ResourceMemoryTest, BufferLocksPointAtTheOffsetAndKeepWhatWasWritten) {
+    IDirect3DIndexBuffer9* indices = MakeIndices({0, 1, 2, 3, 4, 5, 6, 7});
     void* whole = nullptr;
-    ASSERT_EQ(buffer->Lock(0, 0, &whole, 0), D3D_OK);
-    for (int i = 0; i < 16; ++i) {
-        static_cast<BYTE*>(whole)[i] = BYTE(i);
-    }
-    ASSERT_EQ(buffer->Unlock(), D3D_OK);
-
+    ASSERT_EQ(indices->Lock(0, 0, &whole, 0), D3D_OK);
+    ASSERT_EQ(indices->Unlock(), D3D_OK);
     void* part = nullptr;
-    ASSERT_EQ(buffer->Lock(4, 8, &part, D3DLOCK_READONLY), D3D_OK);
+    ASSERT_EQ(indices->Lock(4, 8, &part, D3DLOCK_READONLY), D3D_OK);
     EXPECT_EQ(part, static_cast<BYTE*>(whole) + 4);
-    EXPECT_EQ(static_cast<BYTE*>(part)[7], 11);
-    ASSERT_EQ(buffer->Unlock(), D3D_OK);
+    EXPECT_EQ(static_cast<WORD*>(part)[3], 5);
+    ASSERT_EQ(indices->Unlock(), D3D_OK);
     // SizeToLock 0 with an offset runs to the end.
-    ASSERT_EQ(buffer->Lock(15, 0, &part, 0), D3D_OK);
-    EXPECT_EQ(*static_cast<BYTE*>(part), 15);
-    ASSERT_EQ(buffer->Unlock(), D3D_OK);
+    ASSERT_EQ(indices->Lock(14, 0, &part, 0), D3D_OK);
+    EXPECT_EQ(*static_cast<WORD*>(part), 7);
+    ASSERT_EQ(indices->Unlock(), D3D_OK);
+    D3DINDEXBUFFER_DESC indexDesc{};
+    ASSERT_EQ(indices->GetDesc(&indexDesc), D3D_OK);
+    EXPECT_EQ(indexDesc.Format, D3DFMT_INDEX16);
+    EXPECT_EQ(indexDesc.Size, 16u);
+    indices->Release();
 
-    D3DVERTEXBUFFER_DESC desc{};
-    ASSERT_EQ(buffer->GetDesc(&desc), D3D_OK);
-    EXPECT_EQ(desc.Size, 16u);
-    EXPECT_EQ(desc.Type, D3DRTYPE_VERTEXBUFFER);
-    EXPECT_EQ(desc.Pool, D3DPOOL_MANAGED);
-    buffer->Release();
+    IDirect3DVertexBuffer9* vertices = MakePositions({{1, 2, 3}});
+    D3DVERTEXBUFFER_DESC vertexDesc{};
+    ASSERT_EQ(vertices->GetDesc(&vertexDesc), D3D_OK);
+    EXPECT_EQ(vertexDesc.Size, 12u);
+    EXPECT_EQ(vertexDesc.Type, D3DRTYPE_VERTEXBUFFER);
+    EXPECT_EQ(vertexDesc.Pool, D3DPOOL_MANAGED);
+    vertices->Release();
 }
 
 TEST_F(ResourceMemoryTest, LocksOutsideTheBufferAndUnmatchedUnlocksFail) {
-    IDirect3DVertexBuffer9* buffer = MakeBuffer(16);
+    IDirect3DVertexBuffer9* buffer = nullptr;
+    ASSERT_EQ(device->CreateVertexBuffer(16, 0, 0, D3DPOOL_MANAGED, &buffer, nullptr), D3D_OK);
     void* data = reinterpret_cast<void*>(1);
     EXPECT_EQ(buffer->Lock(16, 0, &data, 0), D3DERR_INVALIDCALL);
     EXPECT_EQ(data, nullptr);
@@ -63,28 +56,8 @@ TEST_F(ResourceMemoryTest, LocksOutsideTheBufferAndUnmatchedUnlocksFail) {
     buffer->Release();
 }
 
-TEST_F(ResourceMemoryTest, IndexBufferHoldsItsIndicesAndFormat) {
-    IDirect3DIndexBuffer9* indices = MakeIndices({3, 1, 4, 1, 5});
-    void* data = nullptr;
-    ASSERT_EQ(indices->Lock(4, 4, &data, 0), D3D_OK);
-    WORD read[2];
-    std::memcpy(read, data, sizeof read);
-    EXPECT_EQ(read[0], 4);
-    EXPECT_EQ(read[1], 1);
-    EXPECT_EQ(indices->Unlock(), D3D_OK);
-    EXPECT_EQ(indices->Lock(10, 0, &data, 0), D3DERR_INVALIDCALL);
-    D3DINDEXBUFFER_DESC desc{};
-    ASSERT_EQ(indices->GetDesc(&desc), D3D_OK);
-    EXPECT_EQ(desc.Format, D3DFMT_INDEX16);
-    EXPECT_EQ(desc.Size, 10u);
-    indices->Release();
-}
-
 TEST_F(ResourceMemoryTest, TextureLevelCountZeroMakesTheFullChainWithItsOwnMemory) {
-    IDirect3DTexture9* texture = nullptr;
-    ASSERT_EQ(
-        device->CreateTexture(8, 2, 0, 0, D3DFMT_A8R8G8B8, D3DPOOL_MANAGED, &texture, nullptr),
-        D3D_OK);
+    IDirect3DTexture9* texture = MakeTexture(8, 2, 0);
     ASSERT_EQ(texture->GetLevelCount(), 4u); // 8x2, 4x1, 2x1, 1x1
     UINT widths[] = {8, 4, 2, 1}, heights[] = {2, 1, 1, 1};
     for (UINT level = 0; level < 4; ++level) {
@@ -113,9 +86,7 @@ TEST_F(ResourceMemoryTest, TextureLevelCountZeroMakesTheFullChainWithItsOwnMemor
 }
 
 TEST_F(ResourceMemoryTest, BadTextureLocksFail) {
-    IDirect3DTexture9* texture = nullptr;
-    ASSERT_EQ(device->CreateTexture(4, 4, 2, 0, D3DFMT_R5G6B5, D3DPOOL_MANAGED, &texture, nullptr),
-              D3D_OK);
+    IDirect3DTexture9* texture = MakeTexture(4, 4, 2, D3DFMT_R5G6B5);
     D3DLOCKED_RECT locked{};
     D3DSURFACE_DESC desc{};
     RECT outside{0, 0, 5, 4}, empty{2, 2, 2, 3}, negative{-1, 0, 2, 2}, inLevel1{0, 0, 2, 2};

@@ -4,8 +4,7 @@
 
 #include <algorithm>
 #include <deque>
-#include <map>
-#include <numeric>
+#include <set>
 
 namespace d3dx_test {
 namespace {
@@ -62,27 +61,19 @@ double CacheMissRatio(const std::vector<DWORD>& indices) {
 // A grid of size x size quads whose triangles are listed in a scrambled order, plus one vertex
 // no face uses (the last).
 std::string ScrambledGrid(int size) {
-    int side = size + 1;
+    const int side = size + 1, faces = 2 * size * size;
     std::string text = "Mesh Grid {\n" + std::to_string(side * side + 1) + ";\n";
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            text += std::to_string(x) + ".0; " + std::to_string(y) + ".0; 0.0;,\n";
-        }
+    for (int v = 0; v < side * side; ++v) {
+        text += std::to_string(v % side) + ".0; " + std::to_string(v / side) + ".0; 0.0;,\n";
     }
-    text += "-5.0; -5.0; -5.0;;\n";
-    std::vector<std::string> faces;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            int a = y * side + x;
-            faces.push_back("3; " + std::to_string(a) + ", " + std::to_string(a + side) + ", " +
-                            std::to_string(a + 1));
-            faces.push_back("3; " + std::to_string(a + 1) + ", " + std::to_string(a + side) + ", " +
-                            std::to_string(a + side + 1));
-        }
-    }
-    text += std::to_string(faces.size()) + ";\n";
-    for (std::size_t i = 0; i < faces.size(); ++i) {
-        text += faces[(i * 97) % faces.size()] + (i + 1 < faces.size() ? ";,\n" : ";;\n");
+    text += "-5.0; -5.0; -5.0;;\n" + std::to_string(faces) + ";\n";
+    for (int i = 0; i < faces; ++i) {
+        const int face = (i * 97) % faces, quad = face / 2;
+        const int a = quad / size * side + quad % size;
+        const int corners[2][3] = {{a, a + side, a + 1}, {a + 1, a + side, a + side + 1}};
+        const int* c = corners[face % 2];
+        text += "3; " + std::to_string(c[0]) + ", " + std::to_string(c[1]) + ", " +
+                std::to_string(c[2]) + (i + 1 < faces ? ";,\n" : ";;\n");
     }
     return XFile(text + "}\n");
 }
@@ -104,43 +95,33 @@ std::multiset<std::vector<float>> Triangles(ID3DXMesh* mesh) {
 }
 
 TEST_F(MeshOptimize, AttributeSortGroupsFacesStablyAndLeavesVerticesAlone) {
-    for (DWORD extra : {DWORD{0}, DWORD{D3DXMESHOPT_COMPACT}}) {
-        Loaded loaded;
-        LoadOk(XFile(kStrip), loaded);
-        ID3DXMesh* mesh = loaded.mesh;
-        SetAttributes(mesh, {2, 0, 1, 0});
-        std::vector<DWORD> adjacency = loaded.Adjacency();
-        ASSERT_EQ(adjacency,
-                  (std::vector<DWORD>{kNone, 1, kNone, 0, kNone, 2, 1, 3, kNone, 2, kNone, kNone}));
-        std::vector<DWORD> faceRemap(4);
-        std::vector<DWORD> adjacencyOut(12);
-        ID3DXBuffer* vertexRemap = nullptr;
-        ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT | extra, adjacency.data(),
-                                        adjacencyOut.data(), faceRemap.data(), &vertexRemap),
-                  D3D_OK);
-        EXPECT_EQ(faceRemap, (std::vector<DWORD>{1, 3, 2, 0})) << "new face i was old face";
-        EXPECT_EQ(Attributes(mesh), (std::vector<DWORD>{0, 0, 1, 2}));
-        EXPECT_EQ(Indices(mesh), (std::vector<DWORD>{2, 1, 3, 4, 3, 5, 2, 3, 4, 0, 1, 2}));
-        EXPECT_EQ(mesh->GetNumVertices(), 7u) << "unused vertices stay, COMPACT or not";
-        EXPECT_EQ(RemapOf(vertexRemap), (std::vector<DWORD>{0, 1, 2, 3, 4, 5, 6}));
-        EXPECT_EQ(adjacencyOut,
-                  (std::vector<DWORD>{3, kNone, 2, 2, kNone, kNone, 0, 1, kNone, kNone, 0, kNone}));
-        std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
-        ASSERT_EQ(table.size(), 3u);
-        EXPECT_TRUE(SameRange(table[0], 0, 0, 2, 1, 5));
-        EXPECT_TRUE(SameRange(table[1], 1, 2, 1, 2, 3));
-        EXPECT_TRUE(SameRange(table[2], 2, 3, 1, 0, 3));
-    }
+    Loaded loaded;
+    LoadOk(XFile(kStrip), loaded);
+    ID3DXMesh* mesh = loaded.mesh;
+    SetAttributes(mesh, {2, 0, 1, 0});
+    std::vector<DWORD> adjacency = loaded.Adjacency();
+    std::vector<DWORD> faceRemap(4);
+    std::vector<DWORD> adjacencyOut(12);
+    ID3DXBuffer* vertexRemap = nullptr;
+    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, adjacency.data(), adjacencyOut.data(),
+                                    faceRemap.data(), &vertexRemap),
+              D3D_OK);
+    EXPECT_EQ(faceRemap, (std::vector<DWORD>{1, 3, 2, 0})) << "new face i was old face";
+    EXPECT_EQ(Attributes(mesh), (std::vector<DWORD>{0, 0, 1, 2}));
+    EXPECT_EQ(Indices(mesh), (std::vector<DWORD>{2, 1, 3, 4, 3, 5, 2, 3, 4, 0, 1, 2}));
+    EXPECT_EQ(RemapOf(vertexRemap), (std::vector<DWORD>{0, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(adjacencyOut, Generated(mesh));
+    std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_TRUE(SameRange(table[0], 0, 0, 2, 1, 5));
+    EXPECT_TRUE(SameRange(table[1], 1, 2, 1, 2, 3));
+    EXPECT_TRUE(SameRange(table[2], 2, 3, 1, 0, 3));
 }
 
 TEST_F(MeshOptimize, CompactAloneDropsUnusedVerticesInOrder) {
     Loaded loaded;
-    LoadOk(XFile(R"(
-Mesh Holes {
-  5; 0.0; 0.0; 0.0;, 7.0; 7.0; 7.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;, 0.0; 1.0; 0.0;;
-  2; 3; 0, 2, 3;, 3; 0, 3, 4;;
-}
-)"),
+    LoadOk(XFile("Mesh Holes { 5; 0.0; 0.0; 0.0;, 7.0; 7.0; 7.0;, 1.0; 0.0; 0.0;, 1.0; 1.0; 0.0;,"
+                 " 0.0; 1.0; 0.0;; 2; 3; 0, 2, 3;, 3; 0, 3, 4;; }\n"),
            loaded);
     ID3DXMesh* mesh = loaded.mesh;
     std::vector<DWORD> faceRemap(2);
@@ -148,7 +129,6 @@ Mesh Holes {
     ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_COMPACT, nullptr, nullptr, faceRemap.data(),
                                     &vertexRemap),
               D3D_OK);
-    EXPECT_EQ(mesh->GetNumVertices(), 4u);
     EXPECT_EQ(Positions(mesh), (std::vector<Vec3>{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}));
     EXPECT_EQ(Indices(mesh), (std::vector<DWORD>{0, 1, 2, 0, 2, 3}));
     EXPECT_EQ(faceRemap, (std::vector<DWORD>{0, 1}));
@@ -156,83 +136,70 @@ Mesh Holes {
     EXPECT_TRUE(Table(mesh).empty());
 }
 
-TEST_F(MeshOptimize, VertexCacheOrderKeepsTheTrianglesAndLowersMisses) {
-    Loaded loaded;
-    LoadOk(ScrambledGrid(12), loaded);
-    ID3DXMesh* mesh = loaded.mesh;
-    std::vector<Vec3> before = Positions(mesh);
-    std::multiset<std::vector<float>> triangles = Triangles(mesh);
-    double missesBefore = CacheMissRatio(Indices(mesh));
-
-    std::vector<DWORD> adjacency = loaded.Adjacency();
-    std::vector<DWORD> faceRemap(mesh->GetNumFaces());
-    ID3DXBuffer* vertexRemap = nullptr;
-    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_VERTEXCACHE, adjacency.data(), nullptr,
-                                    faceRemap.data(), &vertexRemap),
-              D3D_OK);
-    EXPECT_EQ(Triangles(mesh), triangles);
-    std::vector<DWORD> indices = Indices(mesh);
-    EXPECT_LT(CacheMissRatio(indices), missesBefore);
-
-    // Vertices are numbered by first use; the unused one goes last.
-    DWORD next = 0;
-    for (DWORD index : indices) {
-        ASSERT_LE(index, next);
-        next = std::max(next, index + 1);
-    }
-    std::vector<DWORD> remap = RemapOf(vertexRemap);
-    std::vector<Vec3> after = Positions(mesh);
-    ASSERT_EQ(after.size(), before.size());
-    for (std::size_t i = 0; i < after.size(); ++i) {
-        EXPECT_EQ(after[i], before[remap[i]]) << i;
-    }
-    EXPECT_EQ(after.back(), (Vec3{-5, -5, -5}));
-    std::vector<DWORD> sortedFaces = faceRemap;
-    std::sort(sortedFaces.begin(), sortedFaces.end());
-    std::vector<DWORD> allFaces(sortedFaces.size());
-    std::iota(allFaces.begin(), allFaces.end(), 0u);
-    EXPECT_EQ(sortedFaces, allFaces) << "the face remap is a permutation";
-    std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
-    ASSERT_EQ(table.size(), 1u);
-    EXPECT_TRUE(SameRange(table[0], 0, 0, mesh->GetNumFaces(), 0, 169));
-}
-
-TEST_F(MeshOptimize, VertexCacheGroupsAttributesAndHonoursCompactAndIgnoreVerts) {
+TEST_F(MeshOptimize, VertexCacheKeepsTheTrianglesGroupsFacesAndLowersMisses) {
     struct Case {
         DWORD flags;
-        DWORD vertexCount;
+        bool twoAttributes;
+        DWORD vertexCount; // of the 170, one unused
         bool verticesMove;
     };
-    for (Case c : {Case{D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_COMPACT, 169, true},
-                   Case{D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_IGNOREVERTS, 170, false},
-                   Case{D3DXMESHOPT_STRIPREORDER, 170, true}}) {
+    for (Case c : {Case{D3DXMESHOPT_VERTEXCACHE, false, 170, true},
+                   Case{D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_COMPACT, true, 169, true},
+                   Case{D3DXMESHOPT_VERTEXCACHE | D3DXMESHOPT_IGNOREVERTS, true, 170, false},
+                   Case{D3DXMESHOPT_STRIPREORDER, true, 170, true}}) {
+        SCOPED_TRACE(c.flags);
         Loaded loaded;
         LoadOk(ScrambledGrid(12), loaded);
         ID3DXMesh* mesh = loaded.mesh;
-        std::vector<DWORD> attributes(mesh->GetNumFaces());
-        for (std::size_t f = 0; f < attributes.size(); ++f) {
-            attributes[f] = f % 3 == 0 ? 4 : 1;
+        std::vector<DWORD> attributes(mesh->GetNumFaces(), 1);
+        for (std::size_t f = 0; c.twoAttributes && f < attributes.size(); f += 3) {
+            attributes[f] = 4;
         }
         SetAttributes(mesh, attributes);
-        std::vector<Vec3> before = Positions(mesh);
+        const std::vector<Vec3> before = Positions(mesh);
+        const std::multiset<std::vector<float>> triangles = Triangles(mesh);
+        const double missesBefore = CacheMissRatio(Indices(mesh));
         std::vector<DWORD> adjacency = loaded.Adjacency();
+        std::vector<DWORD> faceRemap(mesh->GetNumFaces());
         ID3DXBuffer* vertexRemap = nullptr;
-        ASSERT_EQ(mesh->OptimizeInplace(c.flags, adjacency.data(), nullptr, nullptr, &vertexRemap),
-                  D3D_OK)
-            << c.flags;
-        std::vector<DWORD> after = Attributes(mesh);
-        EXPECT_TRUE(std::is_sorted(after.begin(), after.end())) << c.flags;
-        EXPECT_EQ(mesh->GetNumVertices(), c.vertexCount) << c.flags;
-        std::vector<DWORD> remap = RemapOf(vertexRemap);
-        std::vector<DWORD> identity(170);
-        std::iota(identity.begin(), identity.end(), 0u);
-        EXPECT_EQ(remap != identity, c.verticesMove) << c.flags;
-        EXPECT_EQ(Positions(mesh) == before, !c.verticesMove) << c.flags;
+        ASSERT_EQ(mesh->OptimizeInplace(c.flags, adjacency.data(), nullptr, faceRemap.data(),
+                                        &vertexRemap),
+                  D3D_OK);
+        EXPECT_EQ(Triangles(mesh), triangles);
+        const std::vector<DWORD> indices = Indices(mesh);
+        EXPECT_LT(CacheMissRatio(indices), missesBefore);
+
+        // Faces are grouped by attribute, each keeping its own; the remap is a permutation.
+        const std::vector<DWORD> after = Attributes(mesh);
+        EXPECT_TRUE(std::is_sorted(after.begin(), after.end()));
+        for (std::size_t f = 0; f < after.size(); ++f) {
+            EXPECT_EQ(after[f], attributes[faceRemap[f]]) << f;
+        }
+        std::sort(faceRemap.begin(), faceRemap.end());
+        for (std::size_t f = 0; f < faceRemap.size(); ++f) {
+            ASSERT_EQ(faceRemap[f], f) << "the face remap is a permutation";
+        }
         std::vector<D3DXATTRIBUTERANGE> table = Table(mesh);
-        ASSERT_EQ(table.size(), 2u);
+        ASSERT_EQ(table.size(), c.twoAttributes ? 2u : 1u);
         EXPECT_EQ(table[0].AttribId, 1u);
-        EXPECT_EQ(table[1].AttribId, 4u);
-        EXPECT_EQ(table[1].FaceStart, table[0].FaceCount);
+        EXPECT_EQ(table.back().AttribId, c.twoAttributes ? 4u : 1u);
+        EXPECT_EQ(table.back().FaceStart, c.twoAttributes ? table[0].FaceCount : 0u);
+        EXPECT_EQ(table.back().FaceStart + table.back().FaceCount, mesh->GetNumFaces());
+
+        // The vertex remap says where each vertex came from; moved vertices are numbered by
+        // first use, so the unused one goes last (or, with COMPACT, goes).
+        const std::vector<DWORD> remap = RemapOf(vertexRemap);
+        const std::vector<Vec3> positions = Positions(mesh);
+        ASSERT_EQ(positions.size(), c.vertexCount);
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            EXPECT_EQ(positions[i], before[remap[i]]) << i;
+        }
+        EXPECT_EQ(positions == before, !c.verticesMove);
+        DWORD next = 0;
+        for (DWORD index : indices) {
+            ASSERT_TRUE(!c.verticesMove || index <= next);
+            next = std::max(next, index + 1);
+        }
     }
 }
 
@@ -264,26 +231,19 @@ TEST_F(MeshOptimize, RefusedFlagsLeaveTheMeshAsItWas) {
     EXPECT_TRUE(Table(mesh).empty());
 }
 
-TEST_F(MeshOptimize, OneArrayMayCarryAdjacencyInAndOut) {
-    Loaded loaded;
-    LoadOk(XFile(kStrip), loaded);
-    SetAttributes(loaded.mesh, {1, 0, 0, 0});
-    std::vector<DWORD> adjacency = loaded.Adjacency();
-    ASSERT_EQ(loaded.mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, adjacency.data(), adjacency.data(),
-                                           nullptr, nullptr),
-              D3D_OK);
-    EXPECT_EQ(adjacency, Generated(loaded.mesh));
-}
-
-TEST_F(MeshOptimize, WritingAttributesDropsTheTable) {
+TEST_F(MeshOptimize, OneArrayMayCarryAdjacencyAndWritingAttributesDropsTheTable) {
     Loaded loaded;
     LoadOk(XFile(kStrip), loaded);
     ID3DXMesh* mesh = loaded.mesh;
-    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, nullptr, nullptr, nullptr, nullptr),
+    SetAttributes(mesh, {1, 0, 0, 0});
+    std::vector<DWORD> adjacency = loaded.Adjacency();
+    ASSERT_EQ(mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, adjacency.data(), adjacency.data(),
+                                    nullptr, nullptr),
               D3D_OK);
-    EXPECT_EQ(Table(mesh).size(), 1u);
+    EXPECT_EQ(adjacency, Generated(mesh));
+    EXPECT_EQ(Table(mesh).size(), 2u);
     Attributes(mesh); // a read-only lock
-    EXPECT_EQ(Table(mesh).size(), 1u);
+    EXPECT_EQ(Table(mesh).size(), 2u);
     SetAttributes(mesh, {0, 0, 0, 0});
     EXPECT_TRUE(Table(mesh).empty());
 

@@ -1,4 +1,5 @@
-// Reading .x text into data objects: names, values, children, references, templates, limits.
+// Reading .x text into data objects: tokens and comments, references, templates, malformed
+// objects and deep nesting.
 #include <d3d9.h>
 
 #include "../../../src/platform/d3dx/xfile/xfile_document.h"
@@ -10,54 +11,25 @@
 namespace d3dx::xfile {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr HRESULT kParseError = MAKE_HRESULT(1, 0x876, 866);
 
-std::vector<std::string> ValuesOf(const DataObject& object) {
-    std::vector<std::string> out;
-    for (const Value& value : object.values) {
-        out.push_back(value.quoted ? "\"" + std::string(value.text) + "\""
-                                   : std::string(value.text));
-    }
-    return out;
-}
-
-const DataObject& TopLevel(const Document& document, std::size_t i) {
-    return document.objects.at(document.topLevel.at(i));
-}
-
-TEST(XFileDocument, ObjectsKeepTheirTypeNameValuesAndChildren) {
+TEST(XFileDocument, ReferencesPointOnlyAtEarlierNamedObjects) {
+    // Comments run to the line end where a token may start; a NUL byte is a blank.
+    const std::string text = "Material Red { 1.0#x; \"a b;\" # c {\n// d {\n}\0"
+                             "Mesh { 1; {Red} { Red <AB-CD> } }\n"s;
     Document document;
-    ASSERT_EQ(ParseDocument(R"(
-Mesh Box { <3D82AB44-62DA-11CF-AB39-0020AF71E433>
-  2; 1.0; "x"
-  MeshNormals { 0;; 0;; }
-  Material Red.001 { 1.0;; }
-}
-Frame { }
-)",
-                            document),
-              D3D_OK);
+    ASSERT_EQ(ParseDocument(text, document), D3D_OK);
     ASSERT_EQ(document.topLevel.size(), 2u);
-    const DataObject& mesh = TopLevel(document, 0);
-    EXPECT_EQ(mesh.type, "Mesh");
-    EXPECT_EQ(mesh.name, "Box");
-    EXPECT_EQ(ValuesOf(mesh), (std::vector<std::string>{"2", "1.0", "\"x\""}));
-    ASSERT_EQ(mesh.children.size(), 2u);
-    EXPECT_EQ(document.objects[mesh.children[0]].type, "MeshNormals");
-    EXPECT_EQ(document.objects[mesh.children[0]].name, "");
-    EXPECT_EQ(document.objects[mesh.children[1]].name, "Red.001");
+    const DataObject& red = document.objects[document.topLevel[0]];
+    ASSERT_EQ(red.values.size(), 2u);
+    EXPECT_EQ(red.values[0].text, "1.0#x");
+    EXPECT_EQ(red.values[1].text, "a b;");
+    EXPECT_TRUE(red.values[1].quoted);
+    const DataObject& mesh = document.objects[document.topLevel[1]];
+    EXPECT_EQ(mesh.children, (std::vector<ObjectId>{document.topLevel[0], document.topLevel[0]}));
     EXPECT_EQ(mesh.height, 2u);
-    EXPECT_EQ(TopLevel(document, 1).type, "Frame");
-}
-
-TEST(XFileDocument, ReferencesPointAtEarlierNamedObjects) {
-    Document document;
-    ASSERT_EQ(ParseDocument("Material Red { 1.0; }\nMesh { 1; {Red} { Red <AB-CD> } }\n", document),
-              D3D_OK);
-    const DataObject& mesh = TopLevel(document, 1);
-    ASSERT_EQ(mesh.children.size(), 2u);
-    EXPECT_EQ(mesh.children[0], document.topLevel[0]);
-    EXPECT_EQ(mesh.children[1], document.topLevel[0]);
 
     // A reference forward, or to itself, is malformed: the object and what follows are lost.
     Document forward;
@@ -68,7 +40,20 @@ TEST(XFileDocument, ReferencesPointAtEarlierNamedObjects) {
     EXPECT_TRUE(self.topLevel.empty());
 }
 
-TEST(XFileDocument, TemplatesAreSkippedAndOnlyLeadingOnesFailTheFile) {
+TEST(XFileDocument, MalformedObjectsEndTheDocumentAndOnlyLeadingTemplatesFailIt) {
+    for (const char* tail :
+         {"Mesh { 1.0 2.0 }", "Mesh { 1.0; } }", "Mesh { 1.0;", "Mesh { \"open }", "Mesh { < }",
+          "{ 1.0; }", "1.0;", "Mesh { 1.0; <AB> }", "Mesh a#b { }", "Mesh { { } }",
+          "Mesh { <AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA> }"}) {
+        // The document points into the text: it must outlive the document.
+        std::string text = std::string("Frame Kept { }\n") + tail + "\nFrame Lost { }\n";
+        Document document;
+        ASSERT_EQ(ParseDocument(text, document), D3D_OK) << tail;
+        ASSERT_EQ(document.topLevel.size(), std::string_view(tail) == "Mesh { 1.0; } }" ? 2u : 1u)
+            << tail;
+        EXPECT_EQ(document.objects[document.topLevel[0]].name, "Kept");
+    }
+
     Document document;
     ASSERT_EQ(ParseDocument(R"(
 template Vector { <3D82AB5E-62DA-11CF-AB39-0020AF71E433> FLOAT x; FLOAT y; FLOAT z; }
@@ -78,28 +63,13 @@ Header { 1; 0; 1; }
                             document),
               D3D_OK);
     ASSERT_EQ(document.topLevel.size(), 1u);
-    EXPECT_EQ(TopLevel(document, 0).type, "Header");
-
+    EXPECT_EQ(document.objects[document.topLevel[0]].type, "Header");
     Document broken;
     EXPECT_EQ(ParseDocument("template Vector { FLOAT x;\n", broken), kParseError);
     EXPECT_EQ(ParseDocument("template { }\n", broken), kParseError);
     Document late;
     EXPECT_EQ(ParseDocument("Header { 1; }\ntemplate Vector { FLOAT x;\n", late), D3D_OK);
     EXPECT_EQ(late.topLevel.size(), 1u);
-}
-
-TEST(XFileDocument, AMalformedObjectEndsTheDocumentButKeepsWhatCameBefore) {
-    for (const char* tail :
-         {"Mesh { 1.0 2.0 }", "Mesh { 1.0; } }", "Mesh { 1.0;", "Mesh { \"open }", "Mesh { < }",
-          "{ 1.0; }", "1.0;", "Mesh { 1.0; <AB> }", "Mesh a#b { }", "Mesh { { } }"}) {
-        // The document points into the text: it must outlive the document.
-        std::string text = std::string("Frame Kept { }\n") + tail + "\nFrame Lost { }\n";
-        Document document;
-        ASSERT_EQ(ParseDocument(text, document), D3D_OK) << tail;
-        ASSERT_EQ(document.topLevel.size(), std::string_view(tail) == "Mesh { 1.0; } }" ? 2u : 1u)
-            << tail;
-        EXPECT_EQ(TopLevel(document, 0).name, "Kept");
-    }
 }
 
 TEST(XFileDocument, NestingAndReferenceChainsAreBounded) {

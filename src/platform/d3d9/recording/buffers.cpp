@@ -2,34 +2,7 @@
 
 #include "recorder.h"
 
-#include <cstdint>
-
 namespace d3d9rec::detail {
-
-HRESULT BufferMemory::Lock(UINT offset, UINT size, void** data) {
-    if (!data) {
-        return D3DERR_INVALIDCALL;
-    }
-    *data = nullptr;
-    if (offset >= Size()) {
-        return D3DERR_INVALIDCALL;
-    }
-    std::uint64_t length = size == 0 ? Size() - offset : size;
-    if (offset + length > Size()) {
-        return D3DERR_INVALIDCALL;
-    }
-    *data = bytes_.data() + offset;
-    ++openLocks_;
-    return D3D_OK;
-}
-
-HRESULT BufferMemory::Unlock() {
-    if (openLocks_ == 0) {
-        return D3DERR_INVALIDCALL;
-    }
-    --openLocks_;
-    return D3D_OK;
-}
 
 namespace {
 
@@ -42,7 +15,7 @@ HRESULT RecordLock(ObjectId id, BufferMemory& memory, UINT offset, UINT size, vo
         }
         return call.Finish(D3D_OK);
     }
-    return call.Finish(memory.Lock(offset, size, data));
+    return call.Finish(memory.Lock(offset, size, data, flags));
 }
 
 HRESULT RecordUnlock(ObjectId id, BufferMemory& memory) {

@@ -1,28 +1,12 @@
 // Vertex and index buffers: plain memory that Lock hands out.
 #pragma once
 
+#include "buffer_memory.h"
 #include "resource.h"
-
-#include <vector>
 
 namespace d3d9rec::detail {
 
-// The bytes of one buffer and how many Locks are open on it (locks may nest, as on the real
-// device; each needs its Unlock).
-class BufferMemory {
-public:
-    explicit BufferMemory(UINT size) : bytes_(size) {}
-
-    // SizeToLock 0 locks from the offset to the end; a range outside the buffer fails.
-    HRESULT Lock(UINT offset, UINT size, void** data);
-    HRESULT Unlock();
-    const Bytes& Data() const { return bytes_; }
-    UINT Size() const { return static_cast<UINT>(bytes_.size()); }
-
-private:
-    Bytes bytes_;
-    UINT openLocks_ = 0;
-};
+using d3d9common::BufferMemory;
 
 class VertexBuffer final : public IDirect3DVertexBuffer9, public DeviceResource {
 public:

@@ -10,6 +10,8 @@
 
 namespace d3d9rec::detail {
 
+using d3d9common::HasStencil;
+
 Device::Device(Direct3D* direct3d, const D3DPRESENT_PARAMETERS& params)
     : RecordedObject(direct3d), direct3d_(direct3d),
       params_(params), viewport_{0,    0,   params.BackBufferWidth, params.BackBufferHeight,

@@ -6,6 +6,11 @@
 #include "texture.h"
 
 namespace d3d9rec::detail {
+
+using d3d9common::FullMipChain;
+using d3d9common::FvfVertexSize;
+using d3d9common::TextureFormatBytes;
+
 namespace {
 
 Value SharedHandleArg(const HANDLE* handle) {

@@ -9,6 +9,9 @@
 
 namespace d3d9rec::detail {
 
+using d3d9common::FvfVertexSize;
+using d3d9common::PrimitiveVertexCount;
+
 HRESULT Device::SetStreamSource(UINT stream, IDirect3DVertexBuffer9* buffer, UINT offset,
                                 UINT stride) {
     auto* ours = dynamic_cast<VertexBuffer*>(buffer);

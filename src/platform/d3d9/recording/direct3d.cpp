@@ -19,25 +19,9 @@ D3DCAPS9 DefaultCaps() {
 namespace detail {
 namespace {
 
+using d3d9common::KnownDeviceType;
+
 constexpr UINT kOnlyAdapter = D3DADAPTER_DEFAULT;
-constexpr DWORD kVertexProcessingFlags = D3DCREATE_SOFTWARE_VERTEXPROCESSING |
-                                         D3DCREATE_HARDWARE_VERTEXPROCESSING |
-                                         D3DCREATE_MIXED_VERTEXPROCESSING;
-
-bool KnownDeviceType(D3DDEVTYPE type) {
-    return type >= D3DDEVTYPE_HAL && type <= D3DDEVTYPE_NULLREF;
-}
-
-// Exactly one kind of vertex processing, and hardware processing only with hardware T&L.
-bool VertexProcessingAllowed(DWORD flags) {
-    DWORD kind = flags & kVertexProcessingFlags;
-    if (kind != D3DCREATE_SOFTWARE_VERTEXPROCESSING &&
-        kind != D3DCREATE_HARDWARE_VERTEXPROCESSING && kind != D3DCREATE_MIXED_VERTEXPROCESSING) {
-        return false;
-    }
-    return kind == D3DCREATE_SOFTWARE_VERTEXPROCESSING ||
-           (Settings().caps.DevCaps & D3DDEVCAPS_HWTRANSFORMANDLIGHT);
-}
 
 } // namespace
 
@@ -103,10 +87,14 @@ HRESULT Direct3D::CreateDevice(UINT adapter, D3DDEVTYPE deviceType, HWND focusWi
         return call.Finish(D3D_OK);
     }
     if (adapter != kOnlyAdapter || !KnownDeviceType(deviceType) || !params || !device ||
-        !VertexProcessingAllowed(behaviorFlags)) {
+        !d3d9common::VertexProcessingAllowed(behaviorFlags, Settings().caps.DevCaps)) {
         return call.Finish(D3DERR_INVALIDCALL);
     }
-    auto resolved = ResolvePresentParameters(*params, focusWindow);
+    const Config& config = Settings();
+    d3d9common::AdapterFacts facts{config.displayMode,       config.clientWidth,
+                                   config.clientHeight,      config.caps.PresentationIntervals,
+                                   config.multiSampleResult, config.multiSampleQualityLevels};
+    auto resolved = d3d9common::ResolvePresentParameters(*params, focusWindow, facts);
     if (!resolved) {
         return call.Finish(D3DERR_INVALIDCALL);
     }

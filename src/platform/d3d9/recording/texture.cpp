@@ -3,36 +3,21 @@
 #include "fvf.h"
 #include "recorder.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 
 namespace d3d9rec::detail {
 
-namespace {
-
-// One side of a mip level: halved per level, never below 1.
-UINT LevelSide(UINT side, UINT level) {
-    return level >= 32 ? 1 : std::max(1u, side >> level);
-}
-
-} // namespace
-
-UINT FullMipChain(UINT width, UINT height) {
-    UINT levels = 1;
-    for (UINT size = std::max(width, height); size > 1; size /= 2) {
-        ++levels;
-    }
-    return levels;
-}
+using d3d9common::MipLevelSide;
+using d3d9common::TextureFormatBytes;
 
 std::size_t TextureBytes(const TextureShape& shape) {
     // Sizes near the UINT limit would overflow: saturate, so that no memory budget fits them.
     constexpr std::size_t kTooMuch = std::numeric_limits<std::size_t>::max();
     std::size_t bytes = 0;
     for (UINT level = 0; level < shape.levels; ++level) {
-        std::uint64_t w = LevelSide(shape.width, level);
-        std::uint64_t h = LevelSide(shape.height, level);
+        std::uint64_t w = MipLevelSide(shape.width, level);
+        std::uint64_t h = MipLevelSide(shape.height, level);
         std::uint64_t pixels = w * h; // fits: each side is below 2^32
         if (pixels > kTooMuch / 4) {
             return kTooMuch;
@@ -50,8 +35,8 @@ Texture::Texture(Device* device, const TextureShape& shape)
     : DeviceResource(device, TextureBytes(shape)), shape_(shape),
       pixelBytes_(TextureFormatBytes(shape.format)) {
     for (UINT level = 0; level < shape.levels; ++level) {
-        UINT w = LevelSide(shape.width, level);
-        UINT h = LevelSide(shape.height, level);
+        UINT w = MipLevelSide(shape.width, level);
+        UINT h = MipLevelSide(shape.height, level);
         levels_.push_back(Level{w, h, Bytes(std::size_t{w} * h * pixelBytes_)});
     }
 }

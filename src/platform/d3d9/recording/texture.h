@@ -17,9 +17,6 @@ struct TextureShape {
     D3DPOOL pool;
 };
 
-// Levels in the full mip chain of a width x height texture.
-UINT FullMipChain(UINT width, UINT height);
-
 // Bytes all levels of `shape` take (its level count already resolved).
 std::size_t TextureBytes(const TextureShape& shape);
 

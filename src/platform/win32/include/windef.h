@@ -62,6 +62,15 @@ typedef struct HINSTANCE__* HINSTANCE;
 typedef HINSTANCE HMODULE;
 typedef struct HDC__* HDC;
 typedef struct HMONITOR__* HMONITOR;
+typedef struct HICON__* HICON;
+typedef HICON HCURSOR;
+typedef struct HBRUSH__* HBRUSH;
+typedef struct HMENU__* HMENU;
+typedef struct HRSRC__* HRSRC;
+typedef HANDLE HGLOBAL;
+typedef WORD ATOM;
+
+#define MAX_PATH 260
 
 typedef struct tagRECT {
     LONG left;

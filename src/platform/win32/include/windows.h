@@ -3,3 +3,5 @@
 
 #include "windef.h"
 #include "winerror.h"
+#include "winbase.h"
+#include "winuser.h"

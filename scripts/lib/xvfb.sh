@@ -1,0 +1,36 @@
+# Sourced by scripts that need an X display: xvfb_ensure_display starts a private Xvfb when
+# no usable display is set (Xvfb picks a free display number itself, so parallel runs do not
+# race) and exports DISPLAY; xvfb_stop ends it. Needs $scratch, a private temporary folder.
+xvfb_pid=""
+
+xvfb_display_usable() {
+    [ -n "${DISPLAY:-}" ] || return 1
+    command -v xdpyinfo >/dev/null || return 0
+    timeout 5 xdpyinfo >/dev/null 2>&1
+}
+
+xvfb_ensure_display() {
+    xvfb_display_usable && return 0
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+        >"$scratch/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        if [ -s "$scratch/display" ]; then
+            export DISPLAY=":$(tr -dc 0-9 <"$scratch/display")"
+            return 0
+        fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "Xvfb did not start:" >&2
+    cat "$scratch/xvfb.log" >&2
+    return 1
+}
+
+xvfb_stop() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+        xvfb_pid=""
+    fi
+}

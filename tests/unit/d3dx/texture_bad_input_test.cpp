@@ -1,0 +1,148 @@
+// Calls and files the texture loader must refuse: each gets a failure code, a NULL texture
+// and leaves nothing behind on the device (the fixture checks that no recording object
+// leaks). Memory stays bounded: a header's size is checked, and the texture made, before
+// anything is decoded.
+#include "texture_test_support.h"
+
+namespace d3dx_test {
+namespace {
+
+IDirect3DTexture9* const kPoison = reinterpret_cast<IDirect3DTexture9*>(std::uintptr_t{8});
+
+class TextureBadInputTest : public d3d9rec::testing::RecordingTest {
+protected:
+    // Loads `bytes` through a file and expects `expected` with a NULL texture.
+    void ExpectRefused(const std::string& bytes, HRESULT expected) {
+        TempFile file(bytes);
+        IDirect3DTexture9* texture = kPoison;
+        EXPECT_EQ(D3DXCreateTextureFromFileA(device, file.Path(), &texture), expected);
+        EXPECT_EQ(texture, nullptr);
+        texture = kPoison;
+        EXPECT_EQ(
+            D3DXCreateTextureFromFileInMemory(device, bytes.data(), UINT(bytes.size()), &texture),
+            expected);
+        EXPECT_EQ(texture, nullptr);
+    }
+};
+
+// A BMP header declaring width x height, with `pixelBytes` zero bytes of pixels after it.
+std::string BmpHeader(std::int32_t width, std::int32_t height, std::size_t pixelBytes) {
+    std::string bmp = EncodeImage(PatternImage(1, 1), ImageFormat::Bmp24).substr(0, 54);
+    std::memcpy(bmp.data() + 18, &width, 4);
+    std::memcpy(bmp.data() + 22, &height, 4);
+    return bmp + std::string(pixelBytes, '\0');
+}
+
+// A PNG whose header declares width x height, followed by junk instead of image data.
+std::string PngDeclaring(std::uint32_t width, std::uint32_t height) {
+    std::string png = EncodeImage(PatternImage(1, 1), ImageFormat::Png);
+    auto putBigEndian = [&png](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            png[at + i] = char(value >> (24 - 8 * i));
+        }
+    };
+    putBigEndian(16, width); // IHDR data starts after the signature, length and type
+    putBigEndian(20, height);
+    return png.substr(0, 33) + std::string(64, 'j');
+}
+
+// A run-length coded TGA header declaring 1000 x 1000 pixels, with `dataBytes` bytes after it.
+std::string RunLengthTga(std::size_t dataBytes) {
+    std::string tga = EncodeImage(PatternImage(1, 1), ImageFormat::Tga32).substr(0, 18);
+    tga[2] = 10;
+    tga[12] = tga[14] = char(1000 & 0xFF);
+    tga[13] = tga[15] = char(1000 >> 8);
+    return tga + std::string(dataBytes, '\x7f');
+}
+
+TEST_F(TextureBadInputTest, NullArgumentsAreInvalidCalls) {
+    std::string png = EncodeImage(PatternImage(2, 2), ImageFormat::Png);
+    TempFile file(png);
+    IDirect3DTexture9* texture = kPoison;
+    EXPECT_EQ(D3DXCreateTextureFromFileA(nullptr, file.Path(), &texture), D3DERR_INVALIDCALL);
+    EXPECT_EQ(texture, nullptr);
+    texture = kPoison;
+    EXPECT_EQ(D3DXCreateTextureFromFileA(device, nullptr, &texture), D3DERR_INVALIDCALL);
+    EXPECT_EQ(texture, nullptr);
+    EXPECT_EQ(D3DXCreateTextureFromFileA(device, file.Path(), nullptr), D3DERR_INVALIDCALL);
+    texture = kPoison;
+    EXPECT_EQ(D3DXCreateTextureFromFileInMemory(device, nullptr, 10, &texture), D3DERR_INVALIDCALL);
+    EXPECT_EQ(texture, nullptr);
+    EXPECT_EQ(D3DXCreateTextureFromFileInMemory(device, png.data(), UINT(png.size()), nullptr),
+              D3DERR_INVALIDCALL);
+    EXPECT_TRUE(d3d9rec::CallsNamed("CreateTexture").empty());
+}
+
+TEST_F(TextureBadInputTest, MissingFilesAndDirectoriesAreInvalidData) {
+    IDirect3DTexture9* texture = kPoison;
+    EXPECT_EQ(D3DXCreateTextureFromFileA(device, "/nonexistent/rails.bmp", &texture),
+              D3DXERR_INVALIDDATA);
+    EXPECT_EQ(texture, nullptr);
+    texture = kPoison;
+    EXPECT_EQ(D3DXCreateTextureFromFileA(device, "", &texture), D3DXERR_INVALIDDATA);
+    EXPECT_EQ(texture, nullptr);
+    texture = kPoison;
+    std::string directory = std::filesystem::temp_directory_path().string();
+    EXPECT_EQ(D3DXCreateTextureFromFileA(device, directory.c_str(), &texture), D3DXERR_INVALIDDATA);
+    EXPECT_EQ(texture, nullptr);
+}
+
+TEST_F(TextureBadInputTest, BrokenImagesAreInvalidData) {
+    std::string png = EncodeImage(PatternImage(16, 16), ImageFormat::Png);
+    std::string bmp = EncodeImage(PatternImage(16, 16), ImageFormat::Bmp24);
+    std::string tga = EncodeImage(PatternImage(16, 16), ImageFormat::Tga32);
+    std::string jpeg = EncodeImage(PatternImage(16, 16), ImageFormat::Jpeg);
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"Empty", ""},
+        {"Text", "not an image at all"},
+        {"OneByte", "B"},
+        {"PngSignatureOnly", png.substr(0, 8)},
+        {"PngTruncated", png.substr(0, png.size() / 2)},
+        {"PngCorruptData", png.substr(0, 41) + std::string(png.size() - 41, '\x5A')},
+        {"BmpHeaderOnly", bmp.substr(0, 54)},
+        {"BmpTruncated", bmp.substr(0, bmp.size() - 10)},
+        {"BmpZeroWidth", BmpHeader(0, 4, 64)},
+        {"BmpZeroHeight", BmpHeader(4, 0, 64)},
+        {"BmpAbsurd", BmpHeader(100000, 100000, 64)},
+        {"BmpJustAboveTheLimit", BmpHeader(16385, 1, 64)},
+        {"PngAbsurd", PngDeclaring(100000, 100000)},
+        {"PngHugeSide", PngDeclaring(0x7FFFFFFF, 1)},
+        {"PngZeroSide", PngDeclaring(0, 16)},
+        {"TgaHeaderOnly", tga.substr(0, 18)},
+        {"TgaTruncated", tga.substr(0, tga.size() - 1)},
+        // Fewer bytes than one packet per 128 pixels: 7813 packets of 5 bytes are needed.
+        {"TgaRunLengthTooShort", RunLengthTga(7813 * 5 - 1)},
+        {"JpegTruncated", jpeg.substr(0, jpeg.size() / 3)},
+        // Not a format the loader reads: stb_image 2.27 overruns its buffer on this one.
+        {"Ppm16Bit", "P6\n3 3\n65535\n" + std::string(54, '\xff')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectRefused(c.bytes, D3DXERR_INVALIDDATA);
+    }
+}
+
+// A header the device cannot hold gets the device's answer before any decoding: a side above
+// the device's largest texture, or more texels than its memory.
+TEST_F(TextureBadInputTest, SizesTheDeviceRefusesGetItsResult) {
+    ExpectRefused(PngDeclaring(4097, 16), D3DERR_INVALIDCALL);
+    d3d9rec::Settings().caps.MaxTextureWidth = 16384;
+    d3d9rec::Settings().caps.MaxTextureHeight = 16384;
+    ExpectRefused(PngDeclaring(16384, 16384), D3DERR_OUTOFVIDEOMEMORY);
+    // A header the device accepts and data that does not decode: the texture goes again.
+    ExpectRefused(PngDeclaring(64, 64), D3DXERR_INVALIDDATA);
+}
+
+TEST_F(TextureBadInputTest, DeviceFailuresArePassedOnAndTheTextureReleased) {
+    std::string png = EncodeImage(PatternImage(8, 8), ImageFormat::Png);
+    d3d9rec::FailNextCalls("CreateTexture", D3DERR_OUTOFVIDEOMEMORY, 2);
+    ExpectRefused(png, D3DERR_OUTOFVIDEOMEMORY);
+    d3d9rec::FailCall("LockRect", D3DERR_INVALIDCALL);
+    ExpectRefused(png, D3DERR_INVALIDCALL);
+}
+
+} // namespace
+} // namespace d3dx_test

@@ -1,0 +1,42 @@
+// Shared by the texture tests: small images written as BMP, TGA, PNG and JPEG files, and
+// readers of what a loaded texture holds.
+#pragma once
+
+#include "mesh_test_support.h"
+
+#include <string>
+#include <vector>
+
+namespace d3dx_test {
+
+// Texels as 0xAARRGGBB, rows top to bottom.
+struct TestImage {
+    UINT width = 0;
+    UINT height = 0;
+    std::vector<DWORD> texels;
+
+    DWORD At(UINT x, UINT y) const { return texels[std::size_t{y} * width + x]; }
+};
+
+// A width x height image of varied texels: opaque, or with varied alpha when `withAlpha`.
+TestImage PatternImage(UINT width, UINT height, bool withAlpha = false);
+
+enum class ImageFormat { Bmp24, Bmp32, Tga24, Tga32, Png, Jpeg };
+
+// The bytes of `image` as a file of `format` (BMP and TGA written by hand, bottom-up; PNG and
+// JPEG by stb_image_write, JPEG at quality 100).
+std::string EncodeImage(const TestImage& image, ImageFormat format);
+
+// Whether a format stores alpha (all but JPEG keep colours exactly).
+bool KeepsAlpha(ImageFormat format);
+const char* FormatName(ImageFormat format);
+
+// Mip `level` of `texture` read back through LockRect.
+TestImage ReadLevel(IDirect3DTexture9* texture, UINT level);
+
+// Parts of a texel.
+inline int Channel(DWORD texel, int shift) {
+    return static_cast<int>((texel >> shift) & 0xFF);
+}
+
+} // namespace d3dx_test
