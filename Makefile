@@ -2,11 +2,12 @@
 # make test     installs what is missing, builds (ASan + UBSan), runs every test
 # make windows  cross-builds the Windows programs into build-windows/bin/
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
+# make bench    builds both programs without sanitizers and runs the render benchmark
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build play test windows fuzz clean
+.PHONY: all deps build play test windows fuzz bench clean
 
 all: build
 
@@ -35,5 +36,10 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzzers build-fuzz/bin $(FUZZ_SECONDS)
 
+bench: windows
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-release -j $(JOBS) --target render_bench
+	scripts/run-render-bench build-release/bin/render_bench build-windows/bin/render_bench.exe
+
 clean:
-	rm -rf build build-windows build-fuzz
+	rm -rf build build-windows build-fuzz build-release

@@ -2,6 +2,8 @@
 
 #include <d3dx9mesh.h>
 
+#include <data_file.h>
+
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -19,7 +21,7 @@ struct FileCloser {
 } // namespace
 
 HRESULT ReadWholeFile(const char* path, std::vector<char>& bytes) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(OpenDataFile(path, "rb"));
     struct stat info {};
     if (!file || fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size <= 0) {

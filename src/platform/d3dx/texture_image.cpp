@@ -59,6 +59,44 @@ bool HoldsAllPixels(const stbi_uc* data, std::size_t size) {
     return size >= kTgaHeader + data[0] + colourMapBytes + imageBytes;
 }
 
+std::uint32_t BigEndian16(const stbi_uc* at) {
+    return std::uint32_t{at[0]} << 8 | at[1];
+}
+
+// This stb_image (2.27) does not check that a JPEG Huffman table lists at most 256 symbols
+// and then writes past its tables. Every place the decoder might take for a DHT segment
+// (each FF C4 byte pair: scan data never holds one, other segments may) is checked first.
+bool JpegTablesFit(const stbi_uc* data, std::size_t size) {
+    constexpr std::size_t kCounts = 16, kMaxSymbols = 256;
+    // The decoder takes any run of FF bytes before D8 for the start of a JPEG.
+    std::size_t start = 0;
+    while (start < size && data[start] == 0xFF) {
+        ++start;
+    }
+    if (start == 0 || start == size || data[start] != 0xD8) {
+        return true; // no JPEG
+    }
+    for (std::size_t at = start + 1; at + 4 <= size; ++at) {
+        if (data[at] != 0xFF || data[at + 1] != 0xC4) {
+            continue;
+        }
+        // The decoder starts a table wherever the segment has bytes left, and reads its counts
+        // even past the segment's end (as zeros past the end of the data).
+        std::size_t end = std::min(size, at + 2 + BigEndian16(data + at + 2));
+        for (std::size_t table = at + 4; table < end;) {
+            std::size_t symbols = 0;
+            for (std::size_t i = 1; i <= kCounts && table + i < size; ++i) {
+                symbols += data[table + i];
+            }
+            if (symbols > kMaxSymbols) {
+                return false;
+            }
+            table += 1 + kCounts + symbols;
+        }
+    }
+    return true;
+}
+
 DWORD Average4(DWORD a, DWORD b, DWORD c, DWORD d) {
     DWORD out = 0;
     for (int shift = 0; shift < 32; shift += 8) {
@@ -74,6 +112,7 @@ DWORD Average4(DWORD a, DWORD b, DWORD c, DWORD d) {
 std::optional<ImageSize> ReadImageSize(const void* data, std::size_t size) {
     int width = 0, height = 0, channels = 0;
     if (!data || !FitsStb(size) || !HoldsAllPixels(static_cast<const stbi_uc*>(data), size) ||
+        !JpegTablesFit(static_cast<const stbi_uc*>(data), size) ||
         !stbi_info_from_memory(static_cast<const stbi_uc*>(data), static_cast<int>(size), &width,
                                &height, &channels) ||
         width <= 0 || height <= 0 || UINT(width) > kMaxImageSide || UINT(height) > kMaxImageSide) {

@@ -1,5 +1,6 @@
 // Loading what the conformance files do not cover: vertex colours, the index size option,
-// every optional output, the empty material list, and loading from memory.
+// every optional output, the empty material list, loading from memory, and the game's
+// backslash-joined paths.
 #include "mesh_test_support.h"
 
 namespace d3dx_test {
@@ -86,6 +87,23 @@ TEST_F(MeshLoad, OutputsFromFileAndMemoryAgree) {
     EXPECT_EQ(Positions(fromMemory), Positions(fromFile.mesh));
     EXPECT_EQ(Indices(fromMemory), Indices(fromFile.mesh));
     EXPECT_EQ(fromMemory->Release(), 0u);
+}
+
+TEST_F(MeshLoad, BackslashesInThePathSeparateFolders) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("rw_models_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "tri.x") << XFile(kTriangle);
+    const std::string path =
+        folder.parent_path().string() + "\\" + folder.filename().string() + "\\tri.x";
+    ID3DXMesh* mesh = nullptr;
+    EXPECT_EQ(D3DXLoadMeshFromXA(path.c_str(), D3DXMESH_MANAGED, device, nullptr, nullptr, nullptr,
+                                 nullptr, &mesh),
+              D3D_OK);
+    ASSERT_NE(mesh, nullptr);
+    EXPECT_EQ(mesh->GetNumFaces(), 1u);
+    mesh->Release();
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -55,6 +55,16 @@ std::string RunLengthTga(std::size_t dataBytes) {
     return tga + std::string(dataBytes, '\x7f');
 }
 
+// `jpeg` with its first Huffman table claiming 512 symbols (at most 256 exist).
+std::string OverlongHuffmanTable(std::string jpeg) {
+    std::size_t table = jpeg.find("\xff\xc4");
+    EXPECT_NE(table, std::string::npos);
+    for (std::size_t count = table + 5; count < table + 21; ++count) {
+        jpeg[count] = char(32);
+    }
+    return jpeg;
+}
+
 TEST_F(TextureBadInputTest, NullArgumentsAreInvalidCalls) {
     std::string png = EncodeImage(PatternImage(2, 2), ImageFormat::Png);
     TempFile file(png);
@@ -115,6 +125,9 @@ TEST_F(TextureBadInputTest, BrokenImagesAreInvalidData) {
         {"TgaTruncated", tga.substr(0, tga.size() - 1)},
         // Fewer bytes than one packet per 128 pixels: 7813 packets of 5 bytes are needed.
         {"TgaRunLengthTooShort", RunLengthTga(7813 * 5 - 1)},
+        // This stb_image writes past its tables decoding such a file.
+        {"JpegHuffmanTableTooLong", OverlongHuffmanTable(jpeg)},
+        {"JpegAfterFillBytes", std::string(5, '\xff') + OverlongHuffmanTable(jpeg).substr(1)},
         {"JpegTruncated", jpeg.substr(0, jpeg.size() / 3)},
         // Not a format the loader reads: stb_image 2.27 overruns its buffer on this one.
         {"Ppm16Bit", "P6\n3 3\n65535\n" + std::string(54, '\xff')},

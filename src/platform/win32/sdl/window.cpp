@@ -30,6 +30,10 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     // SDL cannot make an empty window; a client area of 0 becomes 1 pixel.
     const int clientWidth = std::max<LONG>(client.right - client.left, 1);
     const int clientHeight = std::max<LONG>(client.bottom - client.top, 1);
+    // The device draws straight into a window whose framebuffer has the depth-stencil format it
+    // needs (D24S8), and copies from a framebuffer of its own otherwise.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
     SDL_Window* window =
         SDL_CreateWindow(windowName != nullptr ? windowName : "", SdlPosition(x, client.left),
                          SdlPosition(y, client.top), clientWidth, clientHeight,
