@@ -28,7 +28,7 @@ windows: deps
 	cmake --build build-windows -j $(JOBS)
 
 test: build windows
-	cd build && ctest --output-on-failure -j $(JOBS)
+	cd build && ctest --output-on-failure --timeout 600 -j $(JOBS)
 
 fuzz: deps
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRW_FUZZ=ON \

@@ -27,10 +27,16 @@ xvfb_ensure_display() {
     return 1
 }
 
+# The X server can lose a SIGTERM that arrives while it is still starting up, so it gets a few
+# seconds to go and is then killed outright.
 xvfb_stop() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=""
-    fi
+    [ -n "$xvfb_pid" ] || return 0
+    kill "$xvfb_pid" 2>/dev/null || true
+    for _ in $(seq 50); do
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+    xvfb_pid=""
 }

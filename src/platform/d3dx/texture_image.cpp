@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace d3dx {
@@ -63,6 +64,29 @@ std::uint32_t BigEndian16(const stbi_uc* at) {
     return std::uint32_t{at[0]} << 8 | at[1];
 }
 
+// This stb_image (2.27) grows its buffer to the length a PNG chunk declares before reading
+// the chunk, so a short file could ask for gigabytes. Every chunk up to IEND must lie inside
+// the data.
+bool PngChunksFit(const stbi_uc* data, std::size_t size) {
+    constexpr stbi_uc kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    constexpr std::size_t kChunkFrame = 12; // length, type and CRC
+    if (size < sizeof kSignature || std::memcmp(data, kSignature, sizeof kSignature) != 0) {
+        return true; // no PNG
+    }
+    for (std::size_t at = sizeof kSignature; at + kChunkFrame <= size;) {
+        std::uint64_t length =
+            std::uint64_t{BigEndian16(data + at)} << 16 | BigEndian16(data + at + 2);
+        if (length > size - at - kChunkFrame) {
+            return false;
+        }
+        if (std::memcmp(data + at + 4, "IEND", 4) == 0) {
+            break;
+        }
+        at += kChunkFrame + length;
+    }
+    return true;
+}
+
 // This stb_image (2.27) does not check that a JPEG Huffman table lists at most 256 symbols
 // and then writes past its tables. Every place the decoder might take for a DHT segment
 // (each FF C4 byte pair: scan data never holds one, other segments may) is checked first.
@@ -113,6 +137,7 @@ std::optional<ImageSize> ReadImageSize(const void* data, std::size_t size) {
     int width = 0, height = 0, channels = 0;
     if (!data || !FitsStb(size) || !HoldsAllPixels(static_cast<const stbi_uc*>(data), size) ||
         !JpegTablesFit(static_cast<const stbi_uc*>(data), size) ||
+        !PngChunksFit(static_cast<const stbi_uc*>(data), size) ||
         !stbi_info_from_memory(static_cast<const stbi_uc*>(data), static_cast<int>(size), &width,
                                &height, &channels) ||
         width <= 0 || height <= 0 || UINT(width) > kMaxImageSide || UINT(height) > kMaxImageSide) {

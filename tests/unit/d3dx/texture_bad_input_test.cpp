@@ -33,7 +33,16 @@ std::string BmpHeader(std::int32_t width, std::int32_t height, std::size_t pixel
     return bmp + std::string(pixelBytes, '\0');
 }
 
-// A PNG whose header declares width x height, followed by junk instead of image data.
+// A PNG chunk of `type` holding `data`, its length as given (the CRC is not checked).
+std::string PngChunk(const char* type, const std::string& data, std::uint32_t length) {
+    std::string chunk;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        chunk += char(length >> shift);
+    }
+    return chunk + type + data + std::string(4, '\0');
+}
+
+// A PNG whose header declares width x height, with junk for its image data.
 std::string PngDeclaring(std::uint32_t width, std::uint32_t height) {
     std::string png = EncodeImage(PatternImage(1, 1), ImageFormat::Png);
     auto putBigEndian = [&png](std::size_t at, std::uint32_t value) {
@@ -43,7 +52,8 @@ std::string PngDeclaring(std::uint32_t width, std::uint32_t height) {
     };
     putBigEndian(16, width); // IHDR data starts after the signature, length and type
     putBigEndian(20, height);
-    return png.substr(0, 33) + std::string(64, 'j');
+    std::string junk(64, 'j');
+    return png.substr(0, 33) + PngChunk("IDAT", junk, 64) + PngChunk("IEND", "", 0);
 }
 
 // A run-length coded TGA header declaring 1000 x 1000 pixels, with `dataBytes` bytes after it.
@@ -111,6 +121,8 @@ TEST_F(TextureBadInputTest, BrokenImagesAreInvalidData) {
         {"OneByte", "B"},
         {"PngSignatureOnly", png.substr(0, 8)},
         {"PngTruncated", png.substr(0, png.size() / 2)},
+        // A chunk longer than the file: the decoder would make room for it all first.
+        {"PngChunkBeyondTheEnd", png.substr(0, 33) + PngChunk("IDAT", "jj", 0x7FFFFFF0)},
         {"PngCorruptData", png.substr(0, 41) + std::string(png.size() - 41, '\x5A')},
         {"BmpHeaderOnly", bmp.substr(0, 54)},
         {"BmpTruncated", bmp.substr(0, bmp.size() - 10)},

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "back_buffer.h"
+#include "default_render_states.h"
 #include "gl_state.h"
 #include "ref_counted.h"
 #include "shader_program.h"
@@ -25,7 +26,7 @@ class IndexBuffer;
 
 class Device final : public IDirect3DDevice9, public d3d9common::RefCounted {
 public:
-    static constexpr DWORD kHighestRenderState = 209; // D3DRS_BLENDOPALPHA
+    static constexpr DWORD kHighestRenderState = d3d9common::kHighestRenderState;
     static constexpr DWORD kHighestStageState = 32;   // D3DTSS_CONSTANT
     static constexpr DWORD kHighestSamplerState = 13; // D3DSAMP_DMAPOFFSET
     static constexpr DWORD kSamplers = 16;

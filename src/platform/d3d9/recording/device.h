@@ -3,6 +3,7 @@
 #pragma once
 
 #include "object.h"
+#include "default_render_states.h"
 
 #include <array>
 #include <map>
@@ -17,7 +18,7 @@ class IndexBuffer;
 
 class Device final : public IDirect3DDevice9, public RecordedObject {
 public:
-    static constexpr DWORD kHighestRenderState = 209; // D3DRS_BLENDOPALPHA
+    static constexpr DWORD kHighestRenderState = d3d9common::kHighestRenderState;
     static constexpr DWORD kSamplers = 16;
     static constexpr DWORD kTextureStages = 8;
     static constexpr UINT kStreams = 16;

@@ -24,35 +24,7 @@ bool KnownRenderState(DWORD state) {
 
 // The platform's defaults for the states the game uses; any other state starts at 0.
 void Device::ResetRenderStates() {
-    renderStates_.fill(0);
-    auto set = [this](D3DRENDERSTATETYPE state, DWORD value) { renderStates_[state] = value; };
-    set(D3DRS_ZENABLE, params_.EnableAutoDepthStencil ? D3DZB_TRUE : D3DZB_FALSE);
-    set(D3DRS_FILLMODE, D3DFILL_SOLID);
-    set(D3DRS_SHADEMODE, D3DSHADE_GOURAUD);
-    set(D3DRS_ZWRITEENABLE, TRUE);
-    set(D3DRS_ALPHATESTENABLE, FALSE);
-    set(D3DRS_SRCBLEND, D3DBLEND_ONE);
-    set(D3DRS_DESTBLEND, D3DBLEND_ZERO);
-    set(D3DRS_CULLMODE, D3DCULL_CCW);
-    set(D3DRS_ZFUNC, D3DCMP_LESSEQUAL);
-    set(D3DRS_ALPHAREF, 0);
-    set(D3DRS_ALPHAFUNC, D3DCMP_ALWAYS);
-    set(D3DRS_DITHERENABLE, FALSE);
-    set(D3DRS_ALPHABLENDENABLE, FALSE);
-    set(D3DRS_FOGENABLE, FALSE);
-    set(D3DRS_SPECULARENABLE, FALSE);
-    set(D3DRS_STENCILENABLE, FALSE);
-    set(D3DRS_CLIPPING, TRUE);
-    set(D3DRS_LIGHTING, TRUE);
-    set(D3DRS_AMBIENT, 0);
-    set(D3DRS_COLORVERTEX, TRUE);
-    set(D3DRS_LOCALVIEWER, TRUE);
-    set(D3DRS_NORMALIZENORMALS, FALSE);
-    set(D3DRS_DIFFUSEMATERIALSOURCE, D3DMCS_COLOR1);
-    set(D3DRS_SPECULARMATERIALSOURCE, D3DMCS_COLOR2);
-    set(D3DRS_AMBIENTMATERIALSOURCE, D3DMCS_MATERIAL);
-    set(D3DRS_EMISSIVEMATERIALSOURCE, D3DMCS_MATERIAL);
-    set(D3DRS_MULTISAMPLEANTIALIAS, TRUE);
+    d3d9common::SetDefaultRenderStates(renderStates_, params_.EnableAutoDepthStencil);
 }
 
 D3DMATRIX Device::Transform(DWORD state) const {
