@@ -4,7 +4,7 @@
 #pragma once
 
 #include "back_buffer.h"
-#include "default_render_states.h"
+#include "device_states.h"
 #include "gl_state.h"
 #include "ref_counted.h"
 #include "shader_program.h"

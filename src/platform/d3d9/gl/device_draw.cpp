@@ -8,7 +8,7 @@
 namespace d3d9gl::detail {
 namespace {
 
-constexpr D3DMATRIX kIdentity = {{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
+using d3d9common::kIdentity;
 
 std::optional<GLenum> GlPrimitive(D3DPRIMITIVETYPE type) {
     switch (type) {

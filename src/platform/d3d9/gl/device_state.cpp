@@ -8,19 +8,9 @@
 namespace d3d9gl::detail {
 namespace {
 
-constexpr D3DMATRIX kIdentity = {{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
-
-// View, projection, the eight texture matrices and the 256 world matrices.
-bool KnownTransform(DWORD state) {
-    constexpr DWORD kTextureStages = 8, kWorldMatrices = 256;
-    return state == D3DTS_VIEW || state == D3DTS_PROJECTION ||
-           (state >= D3DTS_TEXTURE0 && state < D3DTS_TEXTURE0 + kTextureStages) ||
-           (state >= D3DTS_WORLD && state < D3DTS_WORLD + kWorldMatrices);
-}
-
-bool KnownRenderState(DWORD state) {
-    return state > 0 && state <= Device::kHighestRenderState;
-}
+using d3d9common::kIdentity;
+using d3d9common::KnownRenderState;
+using d3d9common::KnownTransform;
 
 // The light LightEnable makes for an index that was never set: white, pointing along +z.
 D3DLIGHT9 DefaultLight() {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "object.h"
-#include "default_render_states.h"
+#include "device_states.h"
 
 #include <array>
 #include <map>

@@ -4,23 +4,9 @@
 #include "texture.h"
 
 namespace d3d9rec::detail {
-namespace {
-
-constexpr D3DMATRIX kIdentity = {{{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}};
-
-// View, projection, the eight texture matrices and the 256 world matrices.
-bool KnownTransform(DWORD state) {
-    constexpr DWORD kTextureStages = 8, kWorldMatrices = 256;
-    return state == D3DTS_VIEW || state == D3DTS_PROJECTION ||
-           (state >= D3DTS_TEXTURE0 && state < D3DTS_TEXTURE0 + kTextureStages) ||
-           (state >= D3DTS_WORLD && state < D3DTS_WORLD + kWorldMatrices);
-}
-
-bool KnownRenderState(DWORD state) {
-    return state > 0 && state <= Device::kHighestRenderState;
-}
-
-} // namespace
+using d3d9common::kIdentity;
+using d3d9common::KnownRenderState;
+using d3d9common::KnownTransform;
 
 // The platform's defaults for the states the game uses; any other state starts at 0.
 void Device::ResetRenderStates() {

@@ -1,4 +1,4 @@
-#include "default_render_states.h"
+#include "device_states.h"
 
 #include <algorithm>
 
