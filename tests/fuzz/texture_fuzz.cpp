@@ -2,6 +2,8 @@
 // texture on a recording device. A texture that loads must have a sane size and its whole
 // mip chain readable; a failed load must give no texture; any device object still alive
 // afterwards counts as a crash.
+#include "fuzz_device.h"
+
 #include <d3d9_recording.h>
 #include <d3dx9.h>
 
@@ -17,18 +19,7 @@ IDirect3DDevice9* Device() {
     static IDirect3DDevice9* device = [] {
         d3d9rec::Settings().caps.MaxTextureWidth = 1024;
         d3d9rec::Settings().caps.MaxTextureHeight = 1024;
-        IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params{};
-        params.Windowed = TRUE;
-        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        IDirect3DDevice9* created = nullptr;
-        if (!d3d ||
-            FAILED(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL,
-                                     reinterpret_cast<HWND>(std::uintptr_t{1}),
-                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &created))) {
-            std::abort();
-        }
-        return created;
+        return CreateFuzzDevice();
     }();
     return device;
 }

@@ -2,6 +2,8 @@
 // asked for onto a recording device. A mesh that loads is then used the way the game uses
 // one (adjacency, each kind of optimisation, drawing every subset) and released; any device
 // object still alive afterwards counts as a crash.
+#include "fuzz_device.h"
+
 #include <d3d9_recording.h>
 #include <d3dx9.h>
 
@@ -13,20 +15,7 @@
 namespace {
 
 IDirect3DDevice9* Device() {
-    static IDirect3DDevice9* device = [] {
-        IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
-        D3DPRESENT_PARAMETERS params{};
-        params.Windowed = TRUE;
-        params.SwapEffect = D3DSWAPEFFECT_DISCARD;
-        IDirect3DDevice9* created = nullptr;
-        if (!d3d ||
-            FAILED(d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL,
-                                     reinterpret_cast<HWND>(std::uintptr_t{1}),
-                                     D3DCREATE_HARDWARE_VERTEXPROCESSING, &params, &created))) {
-            std::abort();
-        }
-        return created;
-    }();
+    static IDirect3DDevice9* device = CreateFuzzDevice();
     return device;
 }
 
