@@ -1,19 +1,31 @@
 #include "data_file.h"
 
-#ifndef _WIN32
 #include <algorithm>
-#include <string>
+
+namespace {
+
+// The path as this platform's file functions take it.
+std::string NativePath(const char* path) {
+    std::string native = path;
+#ifndef _WIN32
+    std::replace(native.begin(), native.end(), '\\', '/');
 #endif
+    return native;
+}
+
+} // namespace
 
 FILE* OpenDataFile(const char* path, const char* mode) {
     if (path == nullptr || mode == nullptr) {
         return nullptr;
     }
-#ifdef _WIN32
-    return std::fopen(path, mode);
-#else
-    std::string native = path;
-    std::replace(native.begin(), native.end(), '\\', '/');
-    return std::fopen(native.c_str(), mode);
-#endif
+    return std::fopen(NativePath(path).c_str(), mode);
+}
+
+void OpenDataStream(std::ifstream& stream, const std::string& path) {
+    stream.open(NativePath(path.c_str()));
+}
+
+void OpenDataStream(std::ofstream& stream, const std::string& path) {
+    stream.open(NativePath(path.c_str()), std::ios::out | std::ios::trunc);
 }

@@ -65,6 +65,30 @@ TEST_F(DataFileTest, WritingReplacesTheOldContent) {
     EXPECT_EQ(ReadAll(OpenDataFile("camera.txt", "r")), "second\n");
 }
 
+TEST_F(DataFileTest, StreamsOpenTheSamePaths) {
+    std::ifstream in;
+    OpenDataStream(in, "levels\\first.txt");
+    std::string first, second;
+    in >> first >> second;
+    EXPECT_EQ(first + " " + second, "level one");
+
+    for (const char* text : {"first version, longer\n", "second\n"}) {
+        std::ofstream out;
+        OpenDataStream(out, "camera.txt");
+        ASSERT_TRUE(out.is_open());
+        out << text;
+    }
+    EXPECT_EQ(ReadAll(OpenDataFile("camera.txt", "r")), "second\n");
+
+    std::ifstream missing;
+    OpenDataStream(missing, "levels\\missing.txt");
+    EXPECT_FALSE(missing.is_open());
+    EXPECT_TRUE(missing.fail());
+    std::ofstream nowhere;
+    OpenDataStream(nowhere, "nowhere\\camera.txt");
+    EXPECT_TRUE(nowhere.fail());
+}
+
 TEST_F(DataFileTest, WhatCannotBeOpenedGivesNull) {
     EXPECT_EQ(OpenDataFile("levels\\missing.txt", "r"), nullptr);
     EXPECT_EQ(OpenDataFile("nowhere\\camera.txt", "w"), nullptr);
