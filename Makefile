@@ -2,7 +2,7 @@
 # make test     installs what is missing, builds (ASan + UBSan), runs every test
 # make windows  cross-builds the Windows programs into build-windows/bin/
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
-# make bench    builds both programs without sanitizers and runs the render benchmark
+# make bench    builds both programs without sanitizers and runs the render and update benchmarks
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -38,8 +38,9 @@ fuzz: deps
 
 bench: windows
 	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target render_bench
+	cmake --build build-release -j $(JOBS) --target render_bench update_bench
 	scripts/run-render-bench build-release/bin/render_bench build-windows/bin/render_bench.exe
+	build-release/bin/update_bench
 
 clean:
 	rm -rf build build-windows build-fuzz build-release

@@ -1,5 +1,7 @@
 #include "shell/game_state.h"
 
+#include "world/level.h"
+
 IDirect3D9* g_pD3D = nullptr;
 IDirect3DDevice9* g_pDevice = nullptr;
 CSoundPlayer* g_pSoundManager = nullptr;
@@ -33,3 +35,11 @@ D3DXVECTOR3 g_vPointer(0.0f, 0.0f, 0.0f);
 D3DXMATRIX g_matProj = {};
 D3DXPLANE g_groundPlane(0.0f, 0.0f, 0.0f, 0.0f);
 D3DXMATRIX g_matWorld = {};
+
+bool LevelOver() {
+    return g_pLevel != nullptr && (g_pLevel->gameOver || g_pLevel->complete);
+}
+
+bool InPlay() {
+    return !g_bShowMenu && !g_bShowIntroduction && !LevelOver();
+}

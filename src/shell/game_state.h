@@ -50,3 +50,9 @@ extern D3DXVECTOR3 g_vPointer;
 extern D3DXMATRIX g_matProj;
 extern D3DXPLANE g_groundPlane;
 extern D3DXMATRIX g_matWorld;
+
+// The current level has been lost or won.
+bool LevelOver();
+// No screen is up (title, introduction, complete, game over): the scene is drawn, paused or
+// not.
+bool InPlay();

@@ -11,6 +11,10 @@ class CSoundDevice;
 class CSoundPlayer {
 public:
     explicit CSoundPlayer(HWND window);
+    // The game keeps its player to the end; a player that is deleted closes its device.
+    ~CSoundPlayer();
+    CSoundPlayer(const CSoundPlayer&) = delete;
+    CSoundPlayer& operator=(const CSoundPlayer&) = delete;
 
     // Makes a one-buffer sound from a WAV file into *sound: 0 on success, nonzero on failure
     // or when the player is not ready (then *sound is left alone).

@@ -63,6 +63,7 @@ std::optional<FaceFile> MatchFace(const D3DXFONT_DESCA& desc) {
 // What sizing needs from the face's tables, in font units.
 struct FaceUnits {
     int unitsPerEm;
+    int ascender;
     int cellHeight;       // ascender - descender
     int averageCharWidth; // OS/2 xAvgCharWidth; 0 when the face has none
 };
@@ -79,7 +80,7 @@ std::optional<FaceUnits> ReadFaceUnits(const FaceFile& file) {
         if (FT_IS_SCALABLE(face) && face->units_per_EM > 0 && cell > 0) {
             auto* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
             units =
-                FaceUnits{face->units_per_EM, cell,
+                FaceUnits{face->units_per_EM, face->ascender, cell,
                           os2 && os2->version != 0xFFFF ? std::max(0, int(os2->xAvgCharWidth)) : 0};
         }
         FT_Done_Face(face);
@@ -116,10 +117,29 @@ TtfSize SizeFor(const D3DXFONT_DESCA& desc, const FaceUnits& units) {
     return size;
 }
 
+// Moves a glyph up by `shift` rows: blank rows at its top are dropped, so the bitmap stays
+// inside the line's cell; only ink above them moves the glyph's top above the cell.
+void RaiseToPlatformBaseline(GlyphBitmap& glyph, int shift) {
+    int blank = 0;
+    while (blank < shift && blank < glyph.height &&
+           std::all_of(glyph.coverage.begin() + std::ptrdiff_t(blank) * glyph.width,
+                       glyph.coverage.begin() + std::ptrdiff_t(blank + 1) * glyph.width,
+                       [](std::uint8_t c) { return c == 0; })) {
+        ++blank;
+    }
+    glyph.coverage.erase(glyph.coverage.begin(),
+                         glyph.coverage.begin() + std::ptrdiff_t(blank) * glyph.width);
+    glyph.height -= blank;
+    glyph.top -= shift - blank;
+}
+
 } // namespace
 
 struct FontFace::Handle {
     TTF_Font* font = nullptr;
+    // How far SDL2_ttf's baseline lies below the platform's: SDL2_ttf rounds the ascent up,
+    // the platform takes the nearest pixel of the cell's share above the baseline.
+    int baselineShift = 0;
 };
 
 std::unique_ptr<FontFace> FontFace::Open(const D3DXFONT_DESCA& desc) {
@@ -142,6 +162,9 @@ std::unique_ptr<FontFace> FontFace::Open(const D3DXFONT_DESCA& desc) {
     }
     // The platform's text places glyphs by their advances alone.
     TTF_SetFontKerning(face->handle_->font, 0);
+    const long platformAscent = std::lround(double(TTF_FontHeight(face->handle_->font)) *
+                                            units->ascender / units->cellHeight);
+    face->handle_->baselineShift = TTF_FontAscent(face->handle_->font) - int(platformAscent);
     return face;
 }
 
@@ -192,6 +215,7 @@ std::optional<GlyphBitmap> FontFace::Render(std::uint32_t ch) const {
         }
     }
     SDL_FreeSurface(argb);
+    RaiseToPlatformBaseline(glyph, handle_->baselineShift);
     return glyph;
 }
 

@@ -75,6 +75,10 @@ CellKey CellOf(const D3DXVECTOR3& p, float size) {
     const float parts[3] = {p.x, p.y, p.z};
     for (int i = 0; i < 3; ++i) {
         double cell = std::floor(static_cast<double>(parts[i]) / size);
+        // A NaN coordinate is near nothing (every distance test fails): any cell will do.
+        if (std::isnan(cell)) {
+            cell = 0.0;
+        }
         key.cell[i] = static_cast<std::int64_t>(std::clamp(cell, -kLimit, kLimit));
     }
     return key;

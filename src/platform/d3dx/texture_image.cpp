@@ -1,5 +1,7 @@
 #include "texture_image.h"
 
+#include "texture_jpeg_check.h"
+
 #include <stb/stb_image.h>
 
 #include <algorithm>
@@ -60,65 +62,69 @@ bool HoldsAllPixels(const stbi_uc* data, std::size_t size) {
     return size >= kTgaHeader + data[0] + colourMapBytes + imageBytes;
 }
 
-std::uint32_t BigEndian16(const stbi_uc* at) {
-    return std::uint32_t{at[0]} << 8 | at[1];
+std::uint32_t BigEndian32(const stbi_uc* at) {
+    return std::uint32_t{at[0]} << 24 | std::uint32_t{at[1]} << 16 | std::uint32_t{at[2]} << 8 |
+           at[3];
+}
+
+constexpr stbi_uc kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+constexpr std::size_t kPngChunkFrame = 12; // length, type and CRC
+
+bool IsPng(const stbi_uc* data, std::size_t size) {
+    return size >= sizeof kPngSignature &&
+           std::memcmp(data, kPngSignature, sizeof kPngSignature) == 0;
+}
+
+// Calls visit(offset, data length, type) for each chunk of a PNG up to IEND: false when one
+// does not lie inside the data.
+template <typename Visit> bool WalkPngChunks(const stbi_uc* data, std::size_t size, Visit visit) {
+    for (std::size_t at = sizeof kPngSignature; at + kPngChunkFrame <= size;) {
+        std::size_t length = BigEndian32(data + at);
+        if (length > size - at - kPngChunkFrame) {
+            return false;
+        }
+        const stbi_uc* type = data + at + 4;
+        visit(at, length, type);
+        if (std::memcmp(type, "IEND", 4) == 0) {
+            break;
+        }
+        at += kPngChunkFrame + length;
+    }
+    return true;
 }
 
 // This stb_image (2.27) grows its buffer to the length a PNG chunk declares before reading
 // the chunk, so a short file could ask for gigabytes. Every chunk up to IEND must lie inside
 // the data.
 bool PngChunksFit(const stbi_uc* data, std::size_t size) {
-    constexpr stbi_uc kSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-    constexpr std::size_t kChunkFrame = 12; // length, type and CRC
-    if (size < sizeof kSignature || std::memcmp(data, kSignature, sizeof kSignature) != 0) {
-        return true; // no PNG
-    }
-    for (std::size_t at = sizeof kSignature; at + kChunkFrame <= size;) {
-        std::uint64_t length =
-            std::uint64_t{BigEndian16(data + at)} << 16 | BigEndian16(data + at + 2);
-        if (length > size - at - kChunkFrame) {
-            return false;
-        }
-        if (std::memcmp(data + at + 4, "IEND", 4) == 0) {
-            break;
-        }
-        at += kChunkFrame + length;
-    }
-    return true;
+    return !IsPng(data, size) || WalkPngChunks(data, size, [](std::size_t, std::size_t, auto) {});
 }
 
-// This stb_image (2.27) does not check that a JPEG Huffman table lists at most 256 symbols
-// and then writes past its tables. Every place the decoder might take for a DHT segment
-// (each FF C4 byte pair: scan data never holds one, other segments may) is checked first.
-bool JpegTablesFit(const stbi_uc* data, std::size_t size) {
-    constexpr std::size_t kCounts = 16, kMaxSymbols = 256;
-    // The decoder takes any run of FF bytes before D8 for the start of a JPEG.
-    std::size_t start = 0;
-    while (start < size && data[start] == 0xFF) {
-        ++start;
+// This stb_image (2.27) copies an empty IDAT chunk that comes before any image data to the
+// buffer it has not yet made: memcpy to NULL, undefined even for no bytes. Such chunks hold
+// nothing, so the PNG is decoded from a copy without them; an empty result means the data
+// needs no change. The chunks are known to fit (PngChunksFit).
+std::vector<stbi_uc> WithoutEmptyLeadingIdat(const stbi_uc* data, std::size_t size) {
+    std::vector<stbi_uc> copy;
+    if (!IsPng(data, size)) {
+        return copy;
     }
-    if (start == 0 || start == size || data[start] != 0xD8) {
-        return true; // no JPEG
-    }
-    for (std::size_t at = start + 1; at + 4 <= size; ++at) {
-        if (data[at] != 0xFF || data[at + 1] != 0xC4) {
-            continue;
+    std::size_t copied = 0;
+    bool seenImageData = false;
+    WalkPngChunks(data, size, [&](std::size_t at, std::size_t length, const stbi_uc* type) {
+        if (seenImageData || std::memcmp(type, "IDAT", 4) != 0) {
+            return;
         }
-        // The decoder starts a table wherever the segment has bytes left, and reads its counts
-        // even past the segment's end (as zeros past the end of the data).
-        std::size_t end = std::min(size, at + 2 + BigEndian16(data + at + 2));
-        for (std::size_t table = at + 4; table < end;) {
-            std::size_t symbols = 0;
-            for (std::size_t i = 1; i <= kCounts && table + i < size; ++i) {
-                symbols += data[table + i];
-            }
-            if (symbols > kMaxSymbols) {
-                return false;
-            }
-            table += 1 + kCounts + symbols;
+        seenImageData = length > 0;
+        if (length == 0) {
+            copy.insert(copy.end(), data + copied, data + at);
+            copied = at + kPngChunkFrame;
         }
+    });
+    if (copied > 0) {
+        copy.insert(copy.end(), data + copied, data + size);
     }
-    return true;
+    return copy;
 }
 
 DWORD Average4(DWORD a, DWORD b, DWORD c, DWORD d) {
@@ -136,7 +142,7 @@ DWORD Average4(DWORD a, DWORD b, DWORD c, DWORD d) {
 std::optional<ImageSize> ReadImageSize(const void* data, std::size_t size) {
     int width = 0, height = 0, channels = 0;
     if (!data || !FitsStb(size) || !HoldsAllPixels(static_cast<const stbi_uc*>(data), size) ||
-        !JpegTablesFit(static_cast<const stbi_uc*>(data), size) ||
+        !JpegSafeToDecode(static_cast<const stbi_uc*>(data), size) ||
         !PngChunksFit(static_cast<const stbi_uc*>(data), size) ||
         !stbi_info_from_memory(static_cast<const stbi_uc*>(data), static_cast<int>(size), &width,
                                &height, &channels) ||
@@ -151,9 +157,15 @@ std::optional<Image> DecodeImage(const void* data, std::size_t size) {
     if (!declared) {
         return std::nullopt;
     }
+    const stbi_uc* bytes = static_cast<const stbi_uc*>(data);
+    std::vector<stbi_uc> cleaned = WithoutEmptyLeadingIdat(bytes, size);
+    if (!cleaned.empty()) {
+        bytes = cleaned.data();
+        size = cleaned.size();
+    }
     int width = 0, height = 0, channels = 0;
-    std::unique_ptr<stbi_uc, StbFree> rgba(stbi_load_from_memory(
-        static_cast<const stbi_uc*>(data), static_cast<int>(size), &width, &height, &channels, 4));
+    std::unique_ptr<stbi_uc, StbFree> rgba(
+        stbi_load_from_memory(bytes, static_cast<int>(size), &width, &height, &channels, 4));
     if (!rgba || UINT(width) != declared->width || UINT(height) != declared->height) {
         return std::nullopt;
     }

@@ -2,6 +2,8 @@
 // epsilon, and edges shared by more than two faces.
 #include "mesh_test_support.h"
 
+#include <limits>
+
 namespace d3dx_test {
 namespace {
 
@@ -29,6 +31,14 @@ TEST_F(MeshAdjacency, EpsilonDecidesWhichCornersMeet) {
     EXPECT_EQ(Generated(near.mesh, 0.0005f), apart);
     EXPECT_EQ(Generated(near.mesh, 0.01f), joined);
     EXPECT_EQ(near.mesh->GenerateAdjacency(0.0f, nullptr), D3DERR_INVALIDCALL);
+
+    // A corner that is not a number (a frame can overflow into one) meets nothing.
+    float* positions = nullptr;
+    ASSERT_EQ(near.mesh->LockVertexBuffer(0, reinterpret_cast<void**>(&positions)), D3D_OK);
+    const DWORD stride = near.mesh->GetNumBytesPerVertex() / sizeof(float);
+    positions[3 * stride + 2] = std::numeric_limits<float>::quiet_NaN();
+    near.mesh->UnlockVertexBuffer();
+    EXPECT_EQ(Generated(near.mesh, 0.01f), apart);
 }
 
 TEST_F(MeshAdjacency, EachEdgeGetsOneNeighbourAtMost) {

@@ -43,8 +43,7 @@ TEST_F(TextureLoadTest, TextureHasTheImagesSizeAndTheFullMipChain) {
         UINT width, height, levels;
     };
     for (ImageFormat format : kAllFormats) {
-        for (Size size : {Size{1, 1, 1}, Size{4, 4, 3}, Size{5, 3, 3}, Size{3, 7, 3},
-                          Size{64, 16, 7}, Size{100, 37, 7}}) {
+        for (Size size : {Size{1, 1, 1}, Size{5, 3, 3}, Size{3, 7, 3}, Size{100, 37, 7}}) {
             SCOPED_TRACE(std::string(FormatName(format)) + " " + std::to_string(size.width) + "x" +
                          std::to_string(size.height));
             d3d9rec::ClearLog();
@@ -69,7 +68,7 @@ TEST_F(TextureLoadTest, TextureHasTheImagesSizeAndTheFullMipChain) {
     }
 }
 
-TEST_F(TextureLoadTest, LevelZeroHoldsTheImagesTexels) {
+TEST_F(TextureLoadTest, LevelZeroHoldsTheImagesTexelsFromFileOrMemory) {
     const TestImage opaque = PatternImage(7, 5);
     const TestImage translucent = PatternImage(7, 5, true);
     for (ImageFormat format : kAllFormats) {
@@ -80,9 +79,13 @@ TEST_F(TextureLoadTest, LevelZeroHoldsTheImagesTexels) {
         const TestImage& image = KeepsAlpha(format) ? translucent : opaque;
         IDirect3DTexture9* texture = Keep(Load(EncodeImage(image, format)));
         ASSERT_NE(texture, nullptr);
-        TestImage read = ReadLevel(texture, 0);
-        EXPECT_EQ(read.texels, image.texels);
+        EXPECT_EQ(ReadLevel(texture, 0).texels, image.texels);
     }
+    const std::string png = EncodeImage(translucent, ImageFormat::Png);
+    IDirect3DTexture9* texture = nullptr;
+    ASSERT_EQ(D3DXCreateTextureFromFileInMemory(device, png.data(), UINT(png.size()), &texture),
+              D3D_OK);
+    EXPECT_EQ(ReadLevel(Keep(texture), 0).texels, translucent.texels);
 }
 
 TEST_F(TextureLoadTest, JpegKeepsItsColoursCloselyAndIsOpaque) {
@@ -94,6 +97,68 @@ TEST_F(TextureLoadTest, JpegKeepsItsColoursCloselyAndIsOpaque) {
         EXPECT_NEAR(Channel(texel, 16), 0x3C, 3);
         EXPECT_NEAR(Channel(texel, 8), 0x8C, 3);
         EXPECT_NEAR(Channel(texel, 0), 0xC8, 3);
+    }
+}
+
+// JPEG files as libjpeg writes them, and the unusual layouts this stb_image accepts, load even
+// though the loader walks a JPEG's segments before decoding it (texture_jpeg_check).
+TEST_F(TextureLoadTest, BaselineAndProgressiveJpegsLoad) {
+    const std::string baseline = BaselineJpegSample();
+    const std::string progressive = ProgressiveJpegSample();
+    // A DC refinement pass decodes no Huffman codes, so the DC table it names may be missing.
+    std::string refinementNamesNoTable = progressive;
+    std::size_t refinement = FindJpegMarker(progressive, 0xDA, 6);
+    ASSERT_EQ(progressive.compare(refinement, 7, std::string("\xff\xda\x00\x0c\x03\x01\x00", 7)),
+              0);
+    refinementNamesNoTable[refinement + 6] = '\x30';
+    // The decoder skips stray bytes after a segment up to the frame, and fill bytes before a
+    // marker (here the first after the frame).
+    std::string strayBytes = baseline;
+    strayBytes.insert(FindJpegMarker(baseline, 0xDB), std::string("\x00\x12\x34", 3));
+    std::string fillBytes = baseline;
+    fillBytes.insert(FindJpegMarker(baseline, 0xC4), "\xff\xff");
+    struct Case {
+        const char* name;
+        const std::string& bytes;
+        UINT width;
+    } cases[] = {
+        {"Baseline", baseline, 32},
+        {"Progressive", progressive, 16},
+        {"RefinementNamesNoTable", refinementNamesNoTable, 16},
+        {"StrayBytes", strayBytes, 32},
+        {"FillBytes", fillBytes, 32},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        IDirect3DTexture9* texture = Keep(Load(c.bytes));
+        ASSERT_NE(texture, nullptr);
+        TestImage read = ReadLevel(texture, 0);
+        ASSERT_EQ(read.width, c.width);
+        ASSERT_EQ(read.height, 16u);
+        for (UINT x : {1u, c.width - 2}) {
+            DWORD red = read.At(x, 2), blue = read.At(x, 13);
+            EXPECT_GT(Channel(red, 16), 200);
+            EXPECT_LT(Channel(red, 0), 60);
+            EXPECT_LT(Channel(blue, 16), 60);
+            EXPECT_GT(Channel(blue, 0), 200);
+        }
+    }
+}
+
+// This stb_image would copy an empty IDAT chunk before the image data to a buffer it has not
+// made yet (memcpy to NULL); such a chunk holds nothing, and the file loads as without it.
+TEST_F(TextureLoadTest, EmptyImageDataChunksAreSkipped) {
+    const TestImage image = PatternImage(5, 3, true);
+    const std::string png = EncodeImage(image, ImageFormat::Png);
+    const std::string empty("\0\0\0\0IDAT\0\0\0\0", 12);
+    constexpr std::size_t kHeaderEnd = 33, kEndChunk = 12; // signature and IHDR; IEND
+    const std::string head = png.substr(0, kHeaderEnd), tail = png.substr(kHeaderEnd);
+    const std::string beforeEnd = png.substr(0, png.size() - kEndChunk);
+    for (const std::string& bytes : {head + empty + tail, head + empty + empty + tail,
+                                     beforeEnd + empty + png.substr(png.size() - kEndChunk)}) {
+        IDirect3DTexture9* texture = Keep(Load(bytes));
+        ASSERT_NE(texture, nullptr);
+        EXPECT_EQ(ReadLevel(texture, 0).texels, image.texels);
     }
 }
 
@@ -112,31 +177,12 @@ TEST_F(TextureLoadTest, MipLevelsAreBoxAveragesOfTheLevelAbove) {
     EXPECT_EQ(ReadLevel(texture, 1).texels, (std::vector<DWORD>{0x60404040, 0x28384858}));
     // A 1-high level repeats its row: alpha (2 * 0x60 + 2 * 0x28 + 2) / 4 = 0x44.
     EXPECT_EQ(ReadLevel(texture, 2).texels, (std::vector<DWORD>{0x443C444C}));
-}
 
-// An odd side leaves out its last column or row; a side of 1 stays 1.
-TEST_F(TextureLoadTest, OddSidesLeaveOutTheirLastColumnOrRow) {
-    TestImage wide{3, 1, {0xFF102030, 0xFF304050, 0xFFFFFFFF}};
-    IDirect3DTexture9* texture = Keep(Load(EncodeImage(wide, ImageFormat::Bmp24)));
-    ASSERT_NE(texture, nullptr);
-    ASSERT_EQ(texture->GetLevelCount(), 2u);
-    EXPECT_EQ(ReadLevel(texture, 1).texels, (std::vector<DWORD>{0xFF203040}));
-
+    // An odd side leaves out its last column or row.
     TestImage tall{1, 3, {0xFF000000, 0xFF0A0A0A, 0xFFFFFFFF}};
     texture = Keep(Load(EncodeImage(tall, ImageFormat::Tga24)));
     ASSERT_NE(texture, nullptr);
     EXPECT_EQ(ReadLevel(texture, 1).texels, (std::vector<DWORD>{0xFF050505}));
-}
-
-TEST_F(TextureLoadTest, InMemoryGivesTheSameTexture) {
-    TestImage image = PatternImage(6, 3, true);
-    std::string bytes = EncodeImage(image, ImageFormat::Png);
-    IDirect3DTexture9* texture = nullptr;
-    ASSERT_EQ(D3DXCreateTextureFromFileInMemory(device, bytes.data(), UINT(bytes.size()), &texture),
-              D3D_OK);
-    Keep(texture);
-    EXPECT_EQ(ReadLevel(texture, 0).texels, image.texels);
-    EXPECT_EQ(texture->GetLevelCount(), 3u);
 }
 
 } // namespace

@@ -27,6 +27,15 @@ enum class ImageFormat { Bmp24, Bmp32, Tga24, Tga32, Png, Jpeg };
 // JPEG by stb_image_write, JPEG at quality 100).
 std::string EncodeImage(const TestImage& image, ImageFormat format);
 
+// JPEG files written by ImageMagick (libjpeg-turbo, quality 75, chroma halved both ways),
+// the top half red and the bottom half blue: a 32 x 16 baseline and a 16 x 16 progressive one.
+// stb_image_write makes baseline files only.
+std::string BaselineJpegSample();
+std::string ProgressiveJpegSample();
+
+// Where the `nth` (from 0) FF `marker` pair of `jpeg` starts; npos when there is none.
+std::size_t FindJpegMarker(const std::string& jpeg, unsigned char marker, int nth = 0);
+
 // Whether a format stores alpha (all but JPEG keep colours exactly).
 bool KeepsAlpha(ImageFormat format);
 const char* FormatName(ImageFormat format);

@@ -1,4 +1,5 @@
-// The number and name rules of the .x tokenizer.
+// The number and name rules of the .x tokenizer, beyond the number forms the conformance
+// files compare.
 #include "../../../src/platform/d3dx/xfile/xfile_lexer.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,8 @@ TEST(XFileLexer, NumbersTakeOnlyThePlatformForms) {
         EXPECT_TRUE(ParseFloat(text, out)) << text;
         EXPECT_EQ(out, value) << text;
     }
-    for (const char* text :
-         {"1", ".5", "+1.0", "1.5e1", "nan", "-nan", "inf", "1.#QNAN0", "-", ".", "-.", "1.0.0",
-          "1-0", "", "1e999", "1000000000000000000000000000000000000000.0"}) {
+    for (const char* text : {"nan", "inf", "1.#QNAN0", "-.", "1.0.0", "1-0", "", "1e999",
+                             "1000000000000000000000000000000000000000.0"}) {
         float out = 99.0f;
         EXPECT_FALSE(ParseFloat(text, out)) << text;
         EXPECT_EQ(out, 99.0f) << text;

@@ -97,6 +97,27 @@ TEST_F(TexturedQuadTest, SelectAndDisableChooseOneArgument) {
     EXPECT_TRUE(Near(Quarters()[0], Expected(0.5f, 0.5f, 1)));
 }
 
+// Each combination of stage states draws with a program of its own. Coming back to one after
+// another was used draws with the values set in between, not with those it drew with before.
+TEST_F(TexturedQuadTest, ReturningToACombinationUsesTheCurrentValues) {
+    ASSERT_EQ(device_->SetTexture(0, texture_), D3D_OK);
+    ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
+    EXPECT_TRUE(Near(Quarters()[1], Expected(0, 0.5f, 0)));
+
+    D3DMATERIAL9 material{};
+    material.Diffuse = {1, 0.25f, 0, 1};
+    ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
+    ASSERT_EQ(device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_SELECTARG2), D3D_OK);
+    ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
+    EXPECT_TRUE(Near(Quarters()[1], Expected(1, 0.25f, 0)));
+
+    ASSERT_EQ(device_->SetTextureStageState(0, D3DTSS_COLOROP, D3DTOP_MODULATE), D3D_OK);
+    ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
+    auto quarters = Quarters();
+    EXPECT_TRUE(Near(quarters[0], Expected(1, 0, 0)));
+    EXPECT_TRUE(Near(quarters[1], Expected(0, 0.25f, 0)));
+}
+
 // Alpha comes from the texture by default and blends; a format without alpha reads as opaque.
 TEST_F(TexturedQuadTest, TextureAlphaBlendsUnlessTheFormatHasNone) {
     ASSERT_EQ(device_->SetRenderState(D3DRS_ALPHABLENDENABLE, TRUE), D3D_OK);

@@ -15,7 +15,7 @@ namespace d3d9gl::detail {
 Device* Device::Create(Direct3D* direct3d, const D3DPRESENT_PARAMETERS& params, HWND hwnd,
                        SDL_Window* window, SDL_GLContext context) {
     auto* device = new Device(direct3d, params, hwnd, window, context);
-    if (!device->program_->Valid() || !device->backBuffer_->Valid()) {
+    if (!device->shaders_->Find(ShaderKey{}) || !device->backBuffer_->Valid()) {
         device->Release();
         return nullptr;
     }
@@ -27,7 +27,7 @@ Device::Device(Direct3D* direct3d, const D3DPRESENT_PARAMETERS& params, HWND hwn
     : RefCounted(direct3d), direct3d_(direct3d), params_(params), hwnd_(hwnd), window_(window),
       context_(context), viewport_{0, 0, params.BackBufferWidth, params.BackBufferHeight, 0, 1} {
     SDL_GL_SetSwapInterval(params.PresentationInterval == D3DPRESENT_INTERVAL_IMMEDIATE ? 0 : 1);
-    program_ = std::make_unique<ShaderProgram>(gl_);
+    shaders_ = std::make_unique<ShaderCache>(gl_);
     int samples = params.MultiSampleType >= D3DMULTISAMPLE_2_SAMPLES ? params.MultiSampleType : 0;
     backBuffer_ = std::make_unique<BackBuffer>(gl_, window, params.BackBufferWidth,
                                                params.BackBufferHeight, samples, params.Windowed);
@@ -56,7 +56,7 @@ Device::~Device() {
         d3d9common::Rebind<VertexBuffer>(stream.buffer, nullptr);
     }
     d3d9common::Rebind<IndexBuffer>(indices_, nullptr);
-    program_.reset();
+    shaders_.reset();
     backBuffer_.reset();
     gl_.Call(glDeleteSamplers, 1, &sampler_);
     gl_.Call(glDeleteVertexArrays, 1, &vertexArray_);

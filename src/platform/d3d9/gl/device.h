@@ -117,14 +117,14 @@ private:
     bool WindowAlive() const;
 
     void ResetStates();
-    void ApplyDrawState(const VertexLayout& layout);
+    // False when the program this state needs cannot be had.
+    bool ApplyDrawState(const VertexLayout& layout);
     void ApplyRasterState();
     void ApplyTexture();
     void ApplyVertexInput(const VertexLayout& layout);
     void UpdateTransformInputs();
     void UpdateLightInputs();
-    void UpdateMaterialInputs(const VertexLayout& layout);
-    void UpdateStageInputs();
+    void UpdateMaterialInputs();
     DWORD Rs(D3DRENDERSTATETYPE state) const { return renderStates_[state]; }
     // Vertices available in stream 0 from its offset, or 0 when it cannot be drawn from.
     std::uint64_t StreamVertices(const VertexLayout& layout) const;
@@ -135,7 +135,7 @@ private:
     SDL_Window* window_;
     SDL_GLContext context_;
     GlState gl_;
-    std::unique_ptr<ShaderProgram> program_;
+    std::unique_ptr<ShaderCache> shaders_;
     std::unique_ptr<BackBuffer> backBuffer_;
     GLuint vertexArray_ = 0;
     GLuint sampler_ = 0;

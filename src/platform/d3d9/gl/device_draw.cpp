@@ -3,6 +3,7 @@
 #include "buffers.h"
 #include "fixed_function.h"
 #include "fvf.h"
+#include "shader_key.h"
 #include "texture.h"
 
 namespace d3d9gl::detail {
@@ -81,18 +82,6 @@ GLint GlMinFilter(DWORD minFilter, DWORD mipFilter) {
     return smooth ? GL_LINEAR_MIPMAP_LINEAR : GL_NEAREST_MIPMAP_LINEAR;
 }
 
-// Which colour a lit vertex takes for a material colour: 1 the vertex's diffuse colour,
-// 2 its specular colour, 0 the material's own (also when the vertex has no such colour).
-GLint MaterialSource(DWORD source, bool colourVertex, const VertexLayout& layout) {
-    if (colourVertex && source == D3DMCS_COLOR1 && layout.attributes[kDiffuseAttribute].present) {
-        return 1;
-    }
-    if (colourVertex && source == D3DMCS_COLOR2 && layout.attributes[kSpecularAttribute].present) {
-        return 2;
-    }
-    return 0;
-}
-
 } // namespace
 
 HRESULT Device::SetStreamSource(UINT stream, IDirect3DVertexBuffer9* buffer, UINT offset,
@@ -144,7 +133,9 @@ HRESULT Device::DrawPrimitive(D3DPRIMITIVETYPE type, UINT startVertex, UINT prim
     if (!layout || std::uint64_t{startVertex} + *vertexCount > StreamVertices(*layout)) {
         return D3DERR_INVALIDCALL;
     }
-    ApplyDrawState(*layout);
+    if (!ApplyDrawState(*layout)) {
+        return D3DERR_DRIVERINTERNALERROR;
+    }
     gl_.Call(glDrawArrays, *GlPrimitive(type), GLint(startVertex), GLsizei(*vertexCount));
     return D3D_OK;
 }
@@ -172,7 +163,9 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
         std::uint64_t(first) + numVertices > StreamVertices(*layout)) {
         return D3DERR_INVALIDCALL;
     }
-    ApplyDrawState(*layout);
+    if (!ApplyDrawState(*layout)) {
+        return D3DERR_DRIVERINTERNALERROR;
+    }
     gl_.BindElementBuffer(indices_->Storage().Name());
     auto offset = reinterpret_cast<const void*>(std::uintptr_t{startIndex} * indices_->IndexSize());
     gl_.Call(glDrawElementsBaseVertex, *GlPrimitive(type), GLsizei(*indexCount),
@@ -180,17 +173,23 @@ HRESULT Device::DrawIndexedPrimitive(D3DPRIMITIVETYPE type, INT baseVertexIndex,
     return D3D_OK;
 }
 
-void Device::ApplyDrawState(const VertexLayout& layout) {
+bool Device::ApplyDrawState(const VertexLayout& layout) {
     GlState& gl = Gl();
+    ShaderKeyStates keyStates{renderStates_.data(), stageStates_[0].data(), textures_[0] != nullptr,
+                              int(std::min<std::size_t>(enabledLights_.size(), kMaxLights))};
+    ShaderProgram* program = shaders_->Find(MakeShaderKey(keyStates, layout));
+    if (!program) {
+        return false;
+    }
     gl.BindDrawFramebuffer(backBuffer_->Framebuffer());
     ApplyRasterState();
     UpdateLightInputs(); // before the transforms: it reads transformsChanged_
     UpdateTransformInputs();
-    UpdateMaterialInputs(layout);
-    UpdateStageInputs();
-    program_->Upload(inputs_);
+    UpdateMaterialInputs();
+    program->Upload(inputs_);
     ApplyTexture();
     ApplyVertexInput(layout);
+    return true;
 }
 
 void Device::ApplyRasterState() {
@@ -261,43 +260,16 @@ void Device::UpdateLightInputs() {
         put(inputs_.lightSpecular, light.Specular);
         put(inputs_.lightAmbient, light.Ambient);
     }
-    inputs_.lightCount = GLint(count);
     lightsChanged_ = false;
 }
 
-void Device::UpdateMaterialInputs(const VertexLayout& layout) {
-    inputs_.pretransformed = layout.pretransformed;
-    inputs_.hasNormal = layout.attributes[kNormalAttribute].present;
-    inputs_.hasDiffuse = layout.attributes[kDiffuseAttribute].present;
-    inputs_.hasSpecular = layout.attributes[kSpecularAttribute].present;
-    inputs_.lighting = Rs(D3DRS_LIGHTING) != FALSE;
-    inputs_.specularEnable = Rs(D3DRS_SPECULARENABLE) != FALSE;
-    inputs_.localViewer = Rs(D3DRS_LOCALVIEWER) != FALSE;
-    inputs_.normalizeNormals = Rs(D3DRS_NORMALIZENORMALS) != FALSE;
+void Device::UpdateMaterialInputs() {
     inputs_.matDiffuse = Rgba(material_.Diffuse);
     inputs_.matAmbient = Rgba(material_.Ambient);
     inputs_.matSpecular = Rgba(material_.Specular);
     inputs_.matEmissive = Rgba(material_.Emissive);
     inputs_.matPower = material_.Power;
     inputs_.globalAmbient = Rgba(D3DCOLOR(Rs(D3DRS_AMBIENT)));
-    bool colourVertex = Rs(D3DRS_COLORVERTEX) != FALSE;
-    inputs_.diffuseSource = MaterialSource(Rs(D3DRS_DIFFUSEMATERIALSOURCE), colourVertex, layout);
-    inputs_.ambientSource = MaterialSource(Rs(D3DRS_AMBIENTMATERIALSOURCE), colourVertex, layout);
-    inputs_.specularSource = MaterialSource(Rs(D3DRS_SPECULARMATERIALSOURCE), colourVertex, layout);
-    inputs_.emissiveSource = MaterialSource(Rs(D3DRS_EMISSIVEMATERIALSOURCE), colourVertex, layout);
-}
-
-void Device::UpdateStageInputs() {
-    const auto& stage = stageStates_[0];
-    inputs_.hasTexture = textures_[0] != nullptr;
-    inputs_.colorOp = GLint(stage[D3DTSS_COLOROP]);
-    inputs_.colorArg1 = GLint(stage[D3DTSS_COLORARG1]);
-    inputs_.colorArg2 = GLint(stage[D3DTSS_COLORARG2]);
-    inputs_.alphaOp = GLint(stage[D3DTSS_ALPHAOP]);
-    inputs_.alphaArg1 = GLint(stage[D3DTSS_ALPHAARG1]);
-    inputs_.alphaArg2 = GLint(stage[D3DTSS_ALPHAARG2]);
-    bool alphaTest = Rs(D3DRS_ALPHATESTENABLE) != FALSE;
-    inputs_.alphaFunc = GLint(alphaTest ? Rs(D3DRS_ALPHAFUNC) : DWORD(D3DCMP_ALWAYS));
     inputs_.alphaRef = float(Rs(D3DRS_ALPHAREF) & 0xFF);
 }
 

@@ -5,11 +5,12 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace d3d9gl::detail {
 namespace {
 
-enum Kind { kMat4, kMat3, kVec4, kVec3, kVec2, kFloat, kInt };
+enum Kind { kMat4, kMat3, kVec4, kVec3, kVec2, kFloat };
 
 struct UniformField {
     const char* name;
@@ -41,32 +42,12 @@ const UniformField kFields[] = {
     RW_UNIFORM("uLightSpecular", lightSpecular, kVec4, kMaxLights),
     RW_UNIFORM("uLightAmbient", lightAmbient, kVec4, kMaxLights),
     RW_UNIFORM("uAlphaRef", alphaRef, kFloat, 1),
-    RW_UNIFORM("uPretransformed", pretransformed, kInt, 1),
-    RW_UNIFORM("uHasNormal", hasNormal, kInt, 1),
-    RW_UNIFORM("uHasDiffuse", hasDiffuse, kInt, 1),
-    RW_UNIFORM("uHasSpecular", hasSpecular, kInt, 1),
-    RW_UNIFORM("uLighting", lighting, kInt, 1),
-    RW_UNIFORM("uSpecularEnable", specularEnable, kInt, 1),
-    RW_UNIFORM("uLocalViewer", localViewer, kInt, 1),
-    RW_UNIFORM("uNormalizeNormals", normalizeNormals, kInt, 1),
-    RW_UNIFORM("uDiffuseSource", diffuseSource, kInt, 1),
-    RW_UNIFORM("uAmbientSource", ambientSource, kInt, 1),
-    RW_UNIFORM("uSpecularSource", specularSource, kInt, 1),
-    RW_UNIFORM("uEmissiveSource", emissiveSource, kInt, 1),
-    RW_UNIFORM("uLightCount", lightCount, kInt, 1),
-    RW_UNIFORM("uHasTexture", hasTexture, kInt, 1),
-    RW_UNIFORM("uColorOp", colorOp, kInt, 1),
-    RW_UNIFORM("uColorArg1", colorArg1, kInt, 1),
-    RW_UNIFORM("uColorArg2", colorArg2, kInt, 1),
-    RW_UNIFORM("uAlphaOp", alphaOp, kInt, 1),
-    RW_UNIFORM("uAlphaArg1", alphaArg1, kInt, 1),
-    RW_UNIFORM("uAlphaArg2", alphaArg2, kInt, 1),
-    RW_UNIFORM("uAlphaFunc", alphaFunc, kInt, 1),
 };
 
 #undef RW_UNIFORM
 
-GLuint Compile(GlState& gl, GLenum stage, const char* source) {
+GLuint Compile(GlState& gl, GLenum stage, const std::string& text) {
+    const char* source = text.c_str();
     GLuint shader = gl.Call(glCreateShader, stage);
     gl.Call(glShaderSource, shader, 1, &source, nullptr);
     gl.Call(glCompileShader, shader);
@@ -84,9 +65,9 @@ GLuint Compile(GlState& gl, GLenum stage, const char* source) {
 
 } // namespace
 
-ShaderProgram::ShaderProgram(GlState& gl) : gl_(gl) {
-    GLuint vertex = Compile(gl, GL_VERTEX_SHADER, kVertexShaderSource);
-    GLuint fragment = Compile(gl, GL_FRAGMENT_SHADER, kFragmentShaderSource);
+ShaderProgram::ShaderProgram(GlState& gl, const ShaderKey& key) : gl_(gl) {
+    GLuint vertex = Compile(gl, GL_VERTEX_SHADER, VertexShaderSource(key));
+    GLuint fragment = Compile(gl, GL_FRAGMENT_SHADER, FragmentShaderSource(key));
     if (vertex && fragment) {
         GLuint program = gl.Call(glCreateProgram);
         gl.Call(glAttachShader, program, vertex);
@@ -152,16 +133,24 @@ void ShaderProgram::Upload(const ShaderInputs& inputs) {
         case kVec2:
             gl_.Call(glUniform2fv, uniform.location, uniform.count, floats);
             break;
-        case kFloat:
-            gl_.Call(glUniform1fv, uniform.location, uniform.count, floats);
-            break;
         default:
-            gl_.Call(glUniform1iv, uniform.location, uniform.count,
-                     reinterpret_cast<const GLint*>(value));
+            gl_.Call(glUniform1fv, uniform.location, uniform.count, floats);
             break;
         }
     }
     anyUploaded_ = true;
+}
+
+ShaderProgram* ShaderCache::Find(const ShaderKey& key) {
+    auto found = programs_.find(key);
+    if (found == programs_.end()) {
+        auto program = std::make_unique<ShaderProgram>(gl_, key);
+        if (!program->Valid()) {
+            program.reset();
+        }
+        found = programs_.emplace(key, std::move(program)).first;
+    }
+    return found->second.get();
 }
 
 } // namespace d3d9gl::detail

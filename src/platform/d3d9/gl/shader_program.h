@@ -1,17 +1,19 @@
-// The one GL program of a device and the values its uniforms hold. Upload sends only the
-// uniforms whose values changed since the last upload.
+// The GL programs of a device, one per shader key, and the values their uniforms hold. Each
+// program remembers what it was last sent, so Upload sends only the uniforms that changed.
 #pragma once
 
 #include "gl_state.h"
+#include "shader_key.h"
 
 #include <array>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace d3d9gl::detail {
 
-constexpr int kMaxLights = 8;
-
-// Everything the shaders read besides the vertices, laid out as the uniforms take it.
+// Everything the shaders read besides the vertices and the key, laid out as the uniforms
+// take it.
 struct ShaderInputs {
     std::array<float, 16> worldView{};
     std::array<float, 16> projection{};
@@ -29,40 +31,19 @@ struct ShaderInputs {
     std::array<float, 4 * kMaxLights> lightSpecular{};
     std::array<float, 4 * kMaxLights> lightAmbient{};
     float alphaRef = 0;
-    GLint pretransformed = 0;
-    GLint hasNormal = 0;
-    GLint hasDiffuse = 0;
-    GLint hasSpecular = 0;
-    GLint lighting = 0;
-    GLint specularEnable = 0;
-    GLint localViewer = 0;
-    GLint normalizeNormals = 0;
-    GLint diffuseSource = 0;
-    GLint ambientSource = 0;
-    GLint specularSource = 0;
-    GLint emissiveSource = 0;
-    GLint lightCount = 0;
-    GLint hasTexture = 0;
-    GLint colorOp = 0;
-    GLint colorArg1 = 0;
-    GLint colorArg2 = 0;
-    GLint alphaOp = 0;
-    GLint alphaArg1 = 0;
-    GLint alphaArg2 = 0;
-    GLint alphaFunc = 0;
 };
 
 class ShaderProgram {
 public:
-    // Compiles and links the program; Valid() tells whether that worked.
-    explicit ShaderProgram(GlState& gl);
+    // Compiles and links the program for `key`; Valid() tells whether that worked.
+    ShaderProgram(GlState& gl, const ShaderKey& key);
     ~ShaderProgram();
     ShaderProgram(const ShaderProgram&) = delete;
     ShaderProgram& operator=(const ShaderProgram&) = delete;
 
     bool Valid() const { return program_ != 0; }
 
-    // Makes the program current and sends what differs from the last upload.
+    // Makes the program current and sends what differs from its last upload.
     void Upload(const ShaderInputs& inputs);
 
 private:
@@ -79,6 +60,19 @@ private:
     std::vector<Uniform> uniforms_;
     ShaderInputs uploaded_{};
     bool anyUploaded_ = false;
+};
+
+// The programs made so far, by key. A key's program is compiled when it is first asked for.
+class ShaderCache {
+public:
+    explicit ShaderCache(GlState& gl) : gl_(gl) {}
+
+    // The program for `key`; null when it does not compile (asking again does not retry).
+    ShaderProgram* Find(const ShaderKey& key);
+
+private:
+    GlState& gl_;
+    std::map<ShaderKey, std::unique_ptr<ShaderProgram>> programs_;
 };
 
 } // namespace d3d9gl::detail

@@ -1,46 +1,34 @@
 #include "shader_source.h"
 
 namespace d3d9gl::detail {
+namespace {
 
 // Vertices are lit per vertex in view space: colour = Ce + Ca (Ga + sum La)
 // + sum Cd Ld max(0, N.L), specular = Cs sum Ls (N.H)^P where N.L > 0 and N.H > 0. Matrices
 // arrive as the platform's row-major floats read column-major, so M * v here is v * M there.
 // Screen-space (pre-transformed) vertices skip transformation and lighting.
-const char* const kVertexShaderSource = R"glsl(#version 330 core
+const char* const kVertexShaderBody = R"glsl(
 layout(location = 0) in vec4 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec4 aDiffuse;
 layout(location = 3) in vec4 aSpecular;
 layout(location = 4) in vec2 aTexCoord;
 
-const int kMaxLights = 8;
 const int kFromDiffuse = 1;
 const int kFromSpecular = 2;
+const int kMaxLights = 8;
 
 uniform mat4 uWorldView;
 uniform mat4 uProjection;
 uniform mat3 uNormalMatrix;
-uniform bool uPretransformed;
 uniform vec4 uViewport;
 uniform vec2 uPixelShift;
-uniform bool uHasNormal;
-uniform bool uHasDiffuse;
-uniform bool uHasSpecular;
-uniform bool uLighting;
-uniform bool uSpecularEnable;
-uniform bool uLocalViewer;
-uniform bool uNormalizeNormals;
 uniform vec4 uMatDiffuse;
 uniform vec4 uMatAmbient;
 uniform vec4 uMatSpecular;
 uniform vec4 uMatEmissive;
 uniform float uMatPower;
-uniform int uDiffuseSource;
-uniform int uAmbientSource;
-uniform int uSpecularSource;
-uniform int uEmissiveSource;
 uniform vec4 uGlobalAmbient;
-uniform int uLightCount;
 uniform vec3 uLightDirection[kMaxLights];
 uniform vec4 uLightDiffuse[kMaxLights];
 uniform vec4 uLightSpecular[kMaxLights];
@@ -61,21 +49,21 @@ vec4 MaterialColour(int source, vec4 material) {
 }
 
 void Light(vec3 viewPosition) {
-    vec4 cd = MaterialColour(uDiffuseSource, uMatDiffuse);
-    vec4 ca = MaterialColour(uAmbientSource, uMatAmbient);
-    vec4 cs = MaterialColour(uSpecularSource, uMatSpecular);
-    vec4 ce = MaterialColour(uEmissiveSource, uMatEmissive);
+    vec4 cd = MaterialColour(kDiffuseSource, uMatDiffuse);
+    vec4 ca = MaterialColour(kAmbientSource, uMatAmbient);
+    vec4 cs = MaterialColour(kSpecularSource, uMatSpecular);
+    vec4 ce = MaterialColour(kEmissiveSource, uMatEmissive);
     vec3 normal = uNormalMatrix * aNormal;
-    if (uNormalizeNormals && dot(normal, normal) > 0.0) {
+    if (kNormalizeNormals && dot(normal, normal) > 0.0) {
         normal = normalize(normal);
     }
-    vec3 toViewer = uLocalViewer ? normalize(-viewPosition) : vec3(0.0, 0.0, -1.0);
+    vec3 toViewer = kLocalViewer ? normalize(-viewPosition) : vec3(0.0, 0.0, -1.0);
     vec3 ambient = uGlobalAmbient.rgb;
     vec3 diffuse = vec3(0.0);
     vec3 specular = vec3(0.0);
-    for (int i = 0; i < uLightCount; ++i) {
+    for (int i = 0; i < kLightCount; ++i) {
         ambient += uLightAmbient[i].rgb;
-        if (!uHasNormal) {
+        if (!kHasNormal) {
             continue;
         }
         float nDotL = dot(normal, uLightDirection[i]);
@@ -83,7 +71,7 @@ void Light(vec3 viewPosition) {
             continue;
         }
         diffuse += uLightDiffuse[i].rgb * nDotL;
-        if (uSpecularEnable) {
+        if (kSpecularEnable) {
             float nDotH = dot(normal, normalize(toViewer + uLightDirection[i]));
             if (nDotH > 0.0) {
                 specular += uLightSpecular[i].rgb * pow(nDotH, uMatPower);
@@ -95,9 +83,9 @@ void Light(vec3 viewPosition) {
 }
 
 void main() {
-    vec4 vertexDiffuse = uHasDiffuse ? aDiffuse : vec4(1.0);
-    vec4 vertexSpecular = uHasSpecular ? aSpecular : vec4(0.0);
-    if (uPretransformed) {
+    vec4 vertexDiffuse = kHasDiffuse ? aDiffuse : vec4(1.0);
+    vec4 vertexSpecular = kHasSpecular ? aSpecular : vec4(0.0);
+    if (kPretransformed) {
         // x, y in pixels from the target's top left, z in 0..1, w holding 1 / w.
         float w = aPosition.w != 0.0 ? 1.0 / aPosition.w : 1.0;
         vec2 ndc = vec2((aPosition.x - uViewport.x) / uViewport.z * 2.0 - 1.0,
@@ -110,7 +98,7 @@ void main() {
         gl_Position = uProjection * viewPosition;
         // The platform's projection gives z in 0..w; GL clips to -w..w.
         gl_Position.z = 2.0 * gl_Position.z - gl_Position.w;
-        if (uLighting) {
+        if (kLighting) {
             Light(viewPosition.xyz);
         } else {
             vDiffuse = vertexDiffuse;
@@ -124,7 +112,7 @@ void main() {
 
 // Texture stage 0: its colour and alpha operations on the texture and the lit colour, then
 // the specular colour added, then the alpha test.
-const char* const kFragmentShaderSource = R"glsl(#version 330 core
+const char* const kFragmentShaderBody = R"glsl(
 in vec4 vDiffuse;
 in vec4 vSpecular;
 in vec2 vTexCoord;
@@ -143,15 +131,6 @@ const int kArgComplement = 16;
 const int kArgAlphaReplicate = 32;
 
 uniform sampler2D uTexture;
-uniform bool uHasTexture;
-uniform bool uSpecularEnable;
-uniform int uColorOp;
-uniform int uColorArg1;
-uniform int uColorArg2;
-uniform int uAlphaOp;
-uniform int uAlphaArg1;
-uniform int uAlphaArg2;
-uniform int uAlphaFunc;
 uniform float uAlphaRef;
 
 out vec4 fragColour;
@@ -202,7 +181,7 @@ bool AlphaPasses(float alpha) {
     // greater, not-equal, greater-equal, always.
     float a = floor(alpha * 255.0 + 0.5);
     float r = uAlphaRef;
-    switch (uAlphaFunc) {
+    switch (kAlphaFunc) {
     case 1: return false;
     case 2: return a < r;
     case 3: return a == r;
@@ -215,22 +194,59 @@ bool AlphaPasses(float alpha) {
 }
 
 void main() {
-    vec4 texel = uHasTexture ? texture(uTexture, vTexCoord) : vec4(1.0);
+    vec4 texel = kHasTexture ? texture(uTexture, vTexCoord) : vec4(1.0);
     vec4 colour = vDiffuse;
-    if (uColorOp != kOpDisable) {
-        colour.rgb = Operate(uColorOp, Argument(uColorArg1, texel), Argument(uColorArg2, texel)).rgb;
-        if (uAlphaOp != kOpDisable) {
-            colour.a = Operate(uAlphaOp, Argument(uAlphaArg1, texel), Argument(uAlphaArg2, texel)).a;
+    if (kColorOp != kOpDisable) {
+        colour.rgb = Operate(kColorOp, Argument(kColorArg1, texel), Argument(kColorArg2, texel)).rgb;
+        if (kAlphaOp != kOpDisable) {
+            colour.a = Operate(kAlphaOp, Argument(kAlphaArg1, texel), Argument(kAlphaArg2, texel)).a;
         }
     }
-    if (uSpecularEnable) {
+    if (kSpecularEnable) {
         colour.rgb = min(colour.rgb + vSpecular.rgb, vec3(1.0));
     }
+#if ALPHA_TEST
+    // Only a program with an alpha test has a discard at all: the driver can then test depth
+    // before it shades.
     if (!AlphaPasses(colour.a)) {
         discard;
     }
+#endif
     fragColour = colour;
 }
 )glsl";
+
+std::string Flag(const char* name, int value) {
+    return std::string("const bool ") + name + (value ? " = true;\n" : " = false;\n");
+}
+
+std::string Number(const char* name, int value) {
+    return std::string("const int ") + name + " = " + std::to_string(value) + ";\n";
+}
+
+} // namespace
+
+std::string VertexShaderSource(const ShaderKey& key) {
+    return "#version 330 core\n" + Flag("kPretransformed", key.pretransformed) +
+           Flag("kHasNormal", key.hasNormal) + Flag("kHasDiffuse", key.hasDiffuse) +
+           Flag("kHasSpecular", key.hasSpecular) + Flag("kLighting", key.lighting) +
+           Flag("kSpecularEnable", key.specularEnable) + Flag("kLocalViewer", key.localViewer) +
+           Flag("kNormalizeNormals", key.normalizeNormals) +
+           Number("kDiffuseSource", key.diffuseSource) +
+           Number("kAmbientSource", key.ambientSource) +
+           Number("kSpecularSource", key.specularSource) +
+           Number("kEmissiveSource", key.emissiveSource) + Number("kLightCount", key.lightCount) +
+           kVertexShaderBody;
+}
+
+std::string FragmentShaderSource(const ShaderKey& key) {
+    return "#version 330 core\n#define ALPHA_TEST " +
+           std::to_string(key.alphaFunc != D3DCMP_ALWAYS) + "\n" +
+           Flag("kHasTexture", key.hasTexture) + Flag("kSpecularEnable", key.specularEnable) +
+           Number("kColorOp", key.colorOp) + Number("kColorArg1", key.colorArg1) +
+           Number("kColorArg2", key.colorArg2) + Number("kAlphaOp", key.alphaOp) +
+           Number("kAlphaArg1", key.alphaArg1) + Number("kAlphaArg2", key.alphaArg2) +
+           Number("kAlphaFunc", key.alphaFunc) + kFragmentShaderBody;
+}
 
 } // namespace d3d9gl::detail

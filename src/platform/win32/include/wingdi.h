@@ -1,0 +1,4 @@
+// The GDI constants the game's font description uses.
+#pragma once
+
+#define DEFAULT_CHARSET 1

@@ -1,0 +1,49 @@
+#include "catalog/catalog.h"
+#include "render/d3d_error.h"
+#include "render/device_setup.h"
+#include "shell/game_state.h"
+#include "shell/load_level.h"
+#include "shell/main_loop.h"
+#include "shell/window_proc.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr const char* kClassName = "Puffwagon";
+
+} // namespace
+
+// Start-up in a fixed order: window class and window, device set-up, the catalog with all
+// content, level 0 behind the title screen, then the frame loop. The window is shown only
+// once everything is loaded.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof(WNDCLASSEXA);
+    windowClass.style = CS_CLASSDC;
+    windowClass.lpfnWndProc = WndProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExA(&windowClass);
+    HWND window = CreateWindowA(kClassName, kClassName, WS_OVERLAPPEDWINDOW, 100, 100, 1024, 768,
+                                nullptr, nullptr, instance, nullptr);
+    D3DXMatrixIdentity(&g_matWorld);
+
+    if (InitD3D(window) >= 0) {
+        g_pCatalog = new CCatalog(g_pDevice, g_pSoundManager);
+        g_nLevel = 0;
+        if (LoadLevel(0) == 0) {
+            ShowWindow(window, SW_SHOWDEFAULT);
+            UpdateWindow(window);
+            GameLoop();
+        } else {
+            // Without a level there is nothing to play: say so instead of showing an empty
+            // game.
+            ShowErrorBox("No levels found in levels.txt.");
+        }
+        Cleanup();
+    }
+    UnregisterClassA(kClassName, instance);
+    return 0;
+}

@@ -1,0 +1,93 @@
+// The overlay texts: their strings, rectangles, format and colour.
+#include "render/text_overlay.h"
+#include "shell/game_state.h"
+#include "world/level.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A font that keeps what it was asked to draw.
+struct RecordingFont : ID3DXFont {
+    struct Text {
+        std::string text;
+        RECT rect;
+        DWORD format;
+        D3DCOLOR colour;
+    };
+    std::vector<Text> drawn;
+
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT GetDevice(LPDIRECT3DDEVICE9*) override { return E_NOTIMPL; }
+    HRESULT GetDescA(D3DXFONT_DESCA*) override { return E_NOTIMPL; }
+    INT DrawTextA(LPD3DXSPRITE sprite, LPCSTR text, INT count, LPRECT rect, DWORD format,
+                  D3DCOLOR colour) override {
+        EXPECT_EQ(sprite, nullptr);
+        EXPECT_EQ(count, -1);
+        drawn.push_back({text, *rect, format, colour});
+        return 25;
+    }
+};
+
+class TextOverlayTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_pFont = &font; }
+    void TearDown() override {
+        g_pFont = nullptr;
+        g_pLevel = nullptr;
+    }
+    RecordingFont font;
+};
+
+TEST_F(TextOverlayTest, PointerReadoutShowsTwoSignificantDigits) {
+    struct Case {
+        D3DXVECTOR3 vector;
+        const char* second;
+    };
+    for (const Case& c :
+         {Case{{0.0f, 0.0f, 0.0f}, "0 0 0"}, Case{{45.27f, 3.14159f, 0.0f}, "45 3.1 0"},
+          Case{{-3.5f, 55.0f, 0.0f}, "-3.5 55 0"},
+          Case{{123.4f, 0.5f, -0.25f}, "1.2e+02 0.5 -0.25"}}) {
+        EXPECT_EQ(LabelledVectorText("Click Vector", c.vector),
+                  std::string("Click Vector: \n") + c.second + "\n");
+    }
+}
+
+TEST_F(TextOverlayTest, TextsStandAtTheirRectanglesInBlack) {
+    CLevel level(nullptr, nullptr, "no such level file");
+    g_pLevel = &level;
+    DrawScore();
+    level.score = 150;
+    DrawScore();
+    DrawLabelledVector("Click Vector", D3DXVECTOR3(45.0f, 55.0f, 0.0f));
+    ASSERT_EQ(font.drawn.size(), 3u);
+    EXPECT_EQ(font.drawn[0].text, "Score: 0");
+    EXPECT_EQ(font.drawn[1].text, "Score: 150");
+    const RECT score = font.drawn[1].rect;
+    EXPECT_EQ((std::vector<LONG>{score.left, score.top, score.right, score.bottom}),
+              (std::vector<LONG>{500, 0, 100, 100}));
+    EXPECT_EQ(font.drawn[2].text, "Click Vector: \n45 55 0\n");
+    const RECT readout = font.drawn[2].rect;
+    EXPECT_EQ((std::vector<LONG>{readout.left, readout.top, readout.right, readout.bottom}),
+              (std::vector<LONG>{0, 40, 100, 80}));
+    for (const auto& text : font.drawn) {
+        EXPECT_EQ(text.format, static_cast<DWORD>(DT_NOCLIP));
+        EXPECT_EQ(text.colour, 0xFF000000u);
+    }
+}
+
+TEST_F(TextOverlayTest, NothingIsDrawnWithoutFontOrLevel) {
+    DrawScore();
+    g_pFont = nullptr;
+    CLevel level(nullptr, nullptr, "no such level file");
+    g_pLevel = &level;
+    DrawScore();
+    DrawLabelledVector("Click Vector", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
+    EXPECT_TRUE(font.drawn.empty());
+}
+
+} // namespace
