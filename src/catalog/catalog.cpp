@@ -1,6 +1,7 @@
 #include "catalog/catalog.h"
 
 #include "catalog/list_reading.h"
+#include "sound/sound.h"
 #include "data_file.h"
 
 #include <fstream>
@@ -10,6 +11,29 @@ CCatalog::CCatalog(IDirect3DDevice9* device, CSoundPlayer* soundManager)
     LoadStyles();
     LoadStyle();
     LoadLevelList();
+}
+
+CCatalog::~CCatalog() {
+    ReleaseContent();
+}
+
+void CCatalog::ReleaseContent() {
+    for (auto& [name, model] : m_models) {
+        if (model.pMesh != nullptr) {
+            model.pMesh->Release();
+            model.pMesh = nullptr;
+        }
+    }
+    for (auto& [name, texture] : m_textures) {
+        if (texture != nullptr) {
+            texture->Release();
+            texture = nullptr;
+        }
+    }
+    for (auto& [name, sound] : m_sounds) {
+        delete sound;
+        sound = nullptr;
+    }
 }
 
 int CCatalog::LoadStyles() {

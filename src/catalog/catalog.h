@@ -25,6 +25,13 @@ public:
     // Stores the device and the sound player, then loads the styles, style 0's models,
     // sounds and textures, and the level list.
     CCatalog(IDirect3DDevice9* device, CSoundPlayer* soundManager);
+    // Releases everything the catalog made.
+    ~CCatalog();
+    CCatalog(const CCatalog&) = delete;
+    CCatalog& operator=(const CCatalog&) = delete;
+
+    // Releases the meshes and textures and deletes the sounds, leaving their entries empty.
+    void ReleaseContent();
 
     int LoadStyles();
     int LoadStyle();

@@ -42,6 +42,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             // game.
             ShowErrorBox("No levels found in levels.txt.");
         }
+        ReleaseGameObjects();
         Cleanup();
     }
     UnregisterClassA(kClassName, instance);

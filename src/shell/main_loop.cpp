@@ -1,6 +1,7 @@
 #include "shell/main_loop.h"
 
 #include "catalog/catalog.h"
+#include "render/grid.h"
 #include "render/scene.h"
 #include "shell/frame_clock.h"
 #include "shell/game_state.h"
@@ -8,6 +9,7 @@
 #include "shell/screens.h"
 #include "sound/sound_player.h"
 #include "world/game_update.h"
+#include "world/level.h"
 
 #include <windows.h>
 
@@ -79,4 +81,20 @@ void Cleanup() {
         g_pD3D->Release();
         g_pD3D = nullptr;
     }
+}
+
+void ReleaseGameObjects() {
+    if (g_pFont != nullptr) {
+        g_pFont->Release();
+        g_pFont = nullptr;
+    }
+    g_bullets.clear();
+    delete g_pLevel;
+    g_pLevel = nullptr;
+    delete g_pGrid;
+    g_pGrid = nullptr;
+    delete g_pCatalog;
+    g_pCatalog = nullptr;
+    delete g_pSoundManager;
+    g_pSoundManager = nullptr;
 }

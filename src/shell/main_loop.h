@@ -11,3 +11,6 @@ bool RunFrame(float dt, int fps);
 void PlayMusicCue();
 // Releases the device and the Direct3D object; a second call finds nothing to release.
 void Cleanup();
+// Releases what the game made on the device and for the sound (font, grid, level, catalog,
+// sound player) before Cleanup lets the device go, so nothing outlives it.
+void ReleaseGameObjects();

@@ -58,22 +58,6 @@ Harness& Setup() {
     return harness;
 }
 
-void ReleaseAll(CCatalog& catalog) {
-    for (auto& [name, model] : catalog.m_models) {
-        if (model.pMesh != nullptr) {
-            model.pMesh->Release();
-        }
-    }
-    for (auto& [name, texture] : catalog.m_textures) {
-        if (texture != nullptr) {
-            texture->Release();
-        }
-    }
-    for (auto& [name, sound] : catalog.m_sounds) {
-        delete sound;
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -99,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!catalog.m_sounds.empty()) {
             std::abort(); // the player is not ready: no sound can load
         }
-        ReleaseAll(catalog);
+        catalog.ReleaseContent();
     }
     if (d3d9rec::LiveObjects() != aliveBefore) {
         std::abort();

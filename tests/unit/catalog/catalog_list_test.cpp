@@ -105,7 +105,7 @@ TEST_F(CatalogListTest, IncompleteLastRecordAddsNothing) {
     EXPECT_EQ(0, catalog.LoadModels(0));
     EXPECT_EQ(0, catalog.LoadTextures(0));
     EXPECT_EQ((std::vector<int>{0, 1}), catalog.m_models["square"].materialIds);
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 }
 
 TEST_F(CatalogListTest, LookupsOfAbsentKeysAddEmptyEntries) {

@@ -68,7 +68,7 @@ TEST_F(CatalogModelTest, ModelsGetMaterialsTextureNamesAndSpheres) {
     ExpectColour({0.4f, 0.5f, 0.6f, 1}, red.Emissive);
     EXPECT_FLOAT_EQ(5.0f, red.Power);
     ExpectColour({0, 0.5f, 1, 1}, catalog.GetMaterial(1).Diffuse);
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 }
 
 TEST_F(CatalogModelTest, ModelListedTwiceKeepsTheFirstMeshsListsFirst) {
@@ -80,7 +80,7 @@ TEST_F(CatalogModelTest, ModelListedTwiceKeepsTheFirstMeshsListsFirst) {
     EXPECT_EQ((std::vector<int>{0, 1, 2}), twice.materialIds);
     EXPECT_EQ((std::vector<std::string>{"red.bmp", "", ""}), twice.textureNames);
     EXPECT_FLOAT_EQ(std::sqrt(20.0f), twice.radius);
-    ReleaseAll(catalog); // the fixture then finds the first mesh released as well
+    catalog.ReleaseContent(); // the fixture then finds the first mesh released as well
 }
 
 TEST_F(CatalogModelTest, FailingMeshEndsTheModelsButTexturesStillLoad) {
@@ -97,14 +97,14 @@ TEST_F(CatalogModelTest, FailingMeshEndsTheModelsButTexturesStillLoad) {
         EXPECT_EQ(2, catalog.m_nextMaterialId);
         EXPECT_NE(nullptr, catalog.m_textures.at("red.bmp"));
         EXPECT_EQ(1, catalog.LoadModels(0));
-        ReleaseAll(catalog);
+        catalog.ReleaseContent();
     }
     // A name loaded before and failing now keeps its ids, and its first mesh is released.
     Write("base/models.txt", "square square.x\nsquare broken.x\n");
     CCatalog catalog(device_, &player_);
     EXPECT_EQ(nullptr, catalog.m_models.at("square").pMesh);
     EXPECT_EQ((std::vector<int>{0, 1}), catalog.m_models.at("square").materialIds);
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 }
 
 TEST_F(CatalogModelTest, VertexBufferThatCannotBeLockedEndsTheModelsAfterItsMaterials) {
@@ -115,7 +115,7 @@ TEST_F(CatalogModelTest, VertexBufferThatCannotBeLockedEndsTheModelsAfterItsMate
     {
         CCatalog catalog(counting, &player_);
         locksPerModel = ReadOnlyVertexLocks(counting);
-        ReleaseAll(catalog);
+        catalog.ReleaseContent();
     }
     counting->Release();
     ASSERT_GT(locksPerModel, 0);
@@ -137,7 +137,7 @@ TEST_F(CatalogModelTest, VertexBufferThatCannotBeLockedEndsTheModelsAfterItsMate
         EXPECT_EQ(0.0f, second.center.x);
         EXPECT_EQ(0u, catalog.m_models.count("third"));
         EXPECT_EQ(4, catalog.m_nextMaterialId);
-        ReleaseAll(catalog);
+        catalog.ReleaseContent();
     }
     failing->Release();
 }
@@ -159,7 +159,7 @@ TEST_F(CatalogModelTest, TexturesAreStoredUnderTheirNamesAsWritten) {
     EXPECT_EQ(red, catalog.GetTexture("red.bmp"));
     // A texture a material names but the list does not: drawn untextured.
     EXPECT_EQ(nullptr, catalog.GetTexture("wood.bmp"));
-    ReleaseAll(catalog); // the fixture then finds the first red.bmp released as well
+    catalog.ReleaseContent(); // the fixture then finds the first red.bmp released as well
 }
 
 } // namespace

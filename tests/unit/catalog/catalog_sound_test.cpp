@@ -66,21 +66,21 @@ TEST_F(ReadyPlayerTest, SoundsLoadUntilOneFails) {
     EXPECT_NE(catalog.m_sounds.at("toot"), catalog.m_sounds.at("blues"));
     EXPECT_EQ(0u, catalog.m_sounds.count("bad")); // the failing name is not stored
     EXPECT_EQ(0u, catalog.m_sounds.count("late"));
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 
     Write("base/sounds.txt", "toot toot.wav\nmissing missing.wav\n");
     CCatalog second(device_, player_.get());
     EXPECT_EQ(1u, second.m_sounds.size());
     EXPECT_EQ(1, second.LoadSounds(0));
-    ReleaseAll(second);
+    second.ReleaseContent();
 
     // A list read to its end (the last record incomplete) gives 0.
     Write("base/sounds.txt", "toot toot.wav\n\n  blues");
     CCatalog third(device_, player_.get());
     EXPECT_EQ(1u, third.m_sounds.size());
-    ReleaseAll(third);
+    third.ReleaseContent();
     EXPECT_EQ(0, third.LoadSounds(0));
-    ReleaseAll(third);
+    third.ReleaseContent();
 }
 
 TEST_F(ReadyPlayerTest, FailingMeshLeavesSoundsLoading) {
@@ -90,7 +90,7 @@ TEST_F(ReadyPlayerTest, FailingMeshLeavesSoundsLoading) {
     CCatalog catalog(device_, player_.get());
     EXPECT_EQ(nullptr, catalog.m_models.at("bad").pMesh);
     EXPECT_NE(nullptr, catalog.m_sounds.at("toot"));
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 }
 
 TEST_F(ReadyPlayerTest, CurrentDirectoryIsTakenAtItsFullLength) {
@@ -106,7 +106,7 @@ TEST_F(ReadyPlayerTest, CurrentDirectoryIsTakenAtItsFullLength) {
     Write("base/sounds/toot.wav", TinyWav());
     CCatalog catalog(device_, player_.get());
     EXPECT_NE(nullptr, catalog.GetSound("toot"));
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 }
 
 TEST_F(ReadyPlayerTest, WithoutStyleZeroSoundsComeFromTheCurrentDirectory) {
@@ -116,7 +116,7 @@ TEST_F(ReadyPlayerTest, WithoutStyleZeroSoundsComeFromTheCurrentDirectory) {
     Write("sounds/toot.wav", TinyWav());
     CCatalog catalog(device_, player_.get());
     EXPECT_NE(nullptr, catalog.GetSound("toot"));
-    ReleaseAll(catalog);
+    catalog.ReleaseContent();
 }
 
 } // namespace

@@ -53,25 +53,6 @@ std::string TinyWav() {
     return riff::Wave(riff::PcmFormat(1, 11025, 8), "\x80\x90\xA0\x90\x80\x70\x60\x70");
 }
 
-void ReleaseAll(CCatalog& catalog) {
-    for (auto& [name, model] : catalog.m_models) {
-        if (model.pMesh != nullptr) {
-            model.pMesh->Release();
-            model.pMesh = nullptr;
-        }
-    }
-    for (auto& [name, texture] : catalog.m_textures) {
-        if (texture != nullptr) {
-            texture->Release();
-            texture = nullptr;
-        }
-    }
-    for (auto& [name, sound] : catalog.m_sounds) {
-        delete sound;
-        sound = nullptr;
-    }
-}
-
 IDirect3DDevice9* CreateRecordingDevice() {
     IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
     EXPECT_NE(d3d, nullptr);

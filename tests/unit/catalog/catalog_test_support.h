@@ -26,9 +26,6 @@ std::string TinyBmp();
 // A PCM WAV file of a few 8-bit mono samples.
 std::string TinyWav();
 
-// Releases the meshes and textures and deletes the sounds of a catalog.
-void ReleaseAll(CCatalog& catalog);
-
 // A windowed recording device made for one test.
 IDirect3DDevice9* CreateRecordingDevice();
 // A device that passes every call to `inner` but whose vertex buffers fail their read-only

@@ -6,6 +6,7 @@
 #include "render/grid.h"
 #include "shell/game_state.h"
 #include "shell/load_level.h"
+#include "shell/main_loop.h"
 #include "sound/sound_player.h"
 #include "world/level.h"
 
@@ -100,20 +101,9 @@ protected:
         for (int key = 1; key < 256; ++key) {
             win32::RecordKeyEvent(key, false);
         }
-        g_bullets.clear();
-        delete g_pLevel;
-        g_pLevel = nullptr;
-        delete g_pGrid;
-        g_pGrid = nullptr;
-        delete g_pCatalog;
-        g_pCatalog = nullptr;
-        delete g_pSoundManager;
-        g_pSoundManager = nullptr;
-        g_pDevice->Release();
-        g_pDevice = nullptr;
-        g_pD3D->Release();
-        g_pD3D = nullptr;
-        EXPECT_EQ(d3d9rec::LiveObjects(), 0u);
+        ReleaseGameObjects();
+        Cleanup();
+        EXPECT_EQ(d3d9rec::LiveObjects(), 0u) << "everything the game made is released";
         std::filesystem::current_path(previous_);
         std::filesystem::remove_all(root_);
     }

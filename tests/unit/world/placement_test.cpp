@@ -54,7 +54,8 @@ TEST(Placement, TheTrainFacesItsHeadingAboveItsTile) {
 
 class LevelRender : public d3d9rec::testing::RecordingTest {
 protected:
-    // One triangle with one material: the smallest model that draws.
+    // One triangle with one material: the smallest model that draws (the catalog that holds
+    // it releases it).
     ID3DXMesh* Triangle() {
         const std::string text = "xof 0302txt 0032\nMesh T { 3; 0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, "
                                  "0.0; 1.0; 0.0;; 1; 3; 0, 1, 2;; }\n";
@@ -67,16 +68,8 @@ protected:
         DWORD adjacency[3];
         mesh->GenerateAdjacency(0.0f, adjacency);
         mesh->OptimizeInplace(D3DXMESHOPT_ATTRSORT, adjacency, nullptr, nullptr, nullptr);
-        meshes.push_back(mesh);
         return mesh;
     }
-    void TearDown() override {
-        for (ID3DXMesh* mesh : meshes) {
-            mesh->Release();
-        }
-        RecordingTest::TearDown();
-    }
-    std::vector<ID3DXMesh*> meshes;
 };
 
 TEST_F(LevelRender, EveryObjectButBlockedIsDrawnThenTheTrain) {
