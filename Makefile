@@ -2,7 +2,8 @@
 # make test     installs what is missing, builds (ASan + UBSan), runs every test
 # make windows  cross-builds the Windows programs into build-windows/bin/
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
-# make bench    builds both programs without sanitizers and runs the render and update benchmarks
+# make bench    builds both programs without sanitizers and runs the render, update and game
+#               benchmarks
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
@@ -41,6 +42,8 @@ bench: windows
 	cmake --build build-release -j $(JOBS) --target render_bench update_bench
 	scripts/run-render-bench build-release/bin/render_bench build-windows/bin/render_bench.exe
 	build-release/bin/update_bench
+	cmake --build build-release -j $(JOBS) --target game_bench
+	scripts/run-game-bench build-release/bin/game_bench build-windows/bin/game_bench.exe
 
 clean:
 	rm -rf build build-windows build-fuzz build-release

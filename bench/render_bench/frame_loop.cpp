@@ -1,5 +1,7 @@
 #include "frame_loop.h"
 
+#include <windows.h>
+
 #include <chrono>
 #include <cstdio>
 
@@ -33,6 +35,18 @@ bool RunFrames(const Options& options, const std::function<bool()>& frame) {
     std::printf("%s: %ld frames in %.2f s = %.1f fps\n", options.mode.c_str(), frames, elapsed,
                 double(frames) / elapsed);
     std::fflush(stdout);
+    return true;
+}
+
+bool PumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            return false;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
     return true;
 }
 

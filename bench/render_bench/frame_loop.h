@@ -12,4 +12,7 @@ namespace bench {
 // went away, which ends the run. Returns whether every frame succeeded.
 bool RunFrames(const Options& options, const std::function<bool()>& frame);
 
+// Handles every queued window message; false once WM_QUIT arrives (the window was closed).
+bool PumpMessages();
+
 } // namespace bench

@@ -4,30 +4,16 @@
 #include "shell/game_state.h"
 #include "shell/load_level.h"
 #include "shell/main_loop.h"
-#include "shell/window_proc.h"
+#include "shell/game_window.h"
 
 #include <windows.h>
-
-namespace {
-
-constexpr const char* kClassName = "Puffwagon";
-
-} // namespace
 
 // Start-up in a fixed order: window class and window, device set-up, the catalog with all
 // content, level 0 behind the title screen, then the frame loop. The window is shown only
 // once everything is loaded.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSEXA windowClass = {};
-    windowClass.cbSize = sizeof(WNDCLASSEXA);
-    windowClass.style = CS_CLASSDC;
-    windowClass.lpfnWndProc = WndProc;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExA(&windowClass);
-    HWND window = CreateWindowA(kClassName, kClassName, WS_OVERLAPPEDWINDOW, 100, 100, 1024, 768,
-                                nullptr, nullptr, instance, nullptr);
+    HWND window = CreateGameWindow(instance);
     D3DXMatrixIdentity(&g_matWorld);
 
     if (InitD3D(window) >= 0) {
@@ -45,6 +31,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         ReleaseGameObjects();
         Cleanup();
     }
-    UnregisterClassA(kClassName, instance);
+    UnregisterClassA(kGameWindowClass, instance);
     return 0;
 }

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-// The complete level file of the design's example: a 10 by 8 grid, three rail pieces from
+// A complete example level file: a 10 by 8 grid, three rail pieces from
 // the train's tile (2, 6) north and turning east, a station, a score and a turn target.
 extern const char* const EXAMPLE_LEVEL;
 
