@@ -28,9 +28,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             // game.
             ShowErrorBox("No levels found in levels.txt.");
         }
-        ReleaseGameObjects();
-        Cleanup();
     }
+    // Also after a failed set-up, which may have made the Direct3D object and more.
+    ReleaseGameObjects();
+    Cleanup();
     UnregisterClassA(kGameWindowClass, instance);
     return 0;
 }

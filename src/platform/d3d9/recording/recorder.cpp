@@ -1,6 +1,7 @@
 // The global log, chosen results, configuration and object bookkeeping.
 #include "recorder.h"
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -15,6 +16,7 @@ struct ChosenResult {
 struct State {
     std::vector<Call> log;
     std::map<std::string, ChosenResult, std::less<>> chosen;
+    std::map<std::string, std::function<void(const Call&)>, std::less<>> reactions;
     Config config;
     ObjectId nextId = 1;
     std::size_t liveObjects = 0;
@@ -60,7 +62,14 @@ HRESULT PendingCall::Finish(HRESULT own) {
     if (FAILED(result)) {
         call_.drawn.reset();
     }
-    Global().log.push_back(std::move(call_));
+    State& state = Global();
+    state.log.push_back(std::move(call_));
+    if (auto it = state.reactions.find(state.log.back().method); it != state.reactions.end()) {
+        // Copies: the reaction may make calls (growing the log) or replace itself.
+        const auto reaction = it->second;
+        const Call call = state.log.back();
+        reaction(call);
+    }
     return result;
 }
 
@@ -156,6 +165,15 @@ void ClearFailure(std::string_view method) {
     }
 }
 
+void OnCall(std::string_view method, std::function<void(const Call&)> reaction) {
+    auto& reactions = Global().reactions;
+    if (reaction) {
+        reactions.insert_or_assign(std::string(method), std::move(reaction));
+    } else if (auto it = reactions.find(method); it != reactions.end()) {
+        reactions.erase(it);
+    }
+}
+
 Config& Settings() {
     return Global().config;
 }
@@ -164,6 +182,7 @@ void Reset() {
     State& state = Global();
     state.log.clear();
     state.chosen.clear();
+    state.reactions.clear();
     state.config = Config{};
     if (state.liveObjects == 0) {
         state.nextId = 1;

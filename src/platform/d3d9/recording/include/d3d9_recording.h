@@ -29,6 +29,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -168,6 +169,12 @@ void FailCall(std::string_view method, HRESULT result);
 void FailNextCalls(std::string_view method, HRESULT result, unsigned count = 1);
 void ClearFailure(std::string_view method);
 
+// --- Reactions ---------------------------------------------------------------------------
+// After each logged call of `method` succeeds or fails, `reaction` runs with that call: a
+// test's script, such as pressing a key after the first Present. One reaction per method; an
+// empty function removes it.
+void OnCall(std::string_view method, std::function<void(const Call&)> reaction);
+
 // --- Configuration -----------------------------------------------------------------------
 D3DCAPS9 DefaultCaps(); // HAL, DevCaps HWTRANSFORMANDLIGHT, intervals ONE|IMMEDIATE, 4096^2
 
@@ -188,7 +195,7 @@ struct Config {
 Config& Settings(); // change before the call that reads it
 
 // --- Lifetime ----------------------------------------------------------------------------
-// Clears the log, the chosen results and the configuration. Live objects stay alive.
+// Clears the log, the chosen results, the reactions and the configuration. Live objects stay alive.
 void Reset();
 // Recording objects created and not yet destroyed.
 std::size_t LiveObjects();
