@@ -71,8 +71,12 @@ else
 fi
 game_pid=$!
 
+# Under Wine the first run may also wait for the Wine prefix to be made (by this run or a
+# parallel test holding its lock).
 window=""
-until_time=$(deadline "${RW_E2E_START_TIMEOUT:-120}")
+start_timeout=120
+[ $wine -eq 1 ] && start_timeout=300
+until_time=$(deadline "${RW_E2E_START_TIMEOUT:-$start_timeout}")
 while [ -z "$window" ] && before "$until_time"; do
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window appeared"
     window=$(xdotool search --onlyvisible --name '^Puffwagon$' 2>/dev/null | head -n 1)
