@@ -4,6 +4,7 @@
 #include "sound/sound_player.h"
 
 #include <cstdint>
+#include <tuple>
 
 namespace catalog_test {
 namespace {
@@ -68,11 +69,9 @@ TEST_F(CatalogListTest, MissingListsLeaveAnEmptyCatalog) {
     // No style 0: its folder is the empty name.
     EXPECT_EQ((std::map<int, std::string>{{0, ""}}), catalog.m_styles);
     // A list that cannot be opened stops at once.
-    EXPECT_EQ(1, catalog.LoadModels(0));
-    EXPECT_EQ(1, catalog.LoadTextures(0));
-    EXPECT_EQ(1, catalog.LoadSounds(0));
-    EXPECT_EQ(0, catalog.LoadStyles());
-    EXPECT_EQ(0, catalog.LoadLevelList());
+    EXPECT_EQ(std::make_tuple(1, 1, 1, 0, 0),
+              std::make_tuple(catalog.LoadModels(0), catalog.LoadTextures(0), catalog.LoadSounds(0),
+                              catalog.LoadStyles(), catalog.LoadLevelList()));
 }
 
 TEST_F(CatalogListTest, OnlyStyleZerosListsAreLoadedFromItsFolder) {
@@ -113,20 +112,15 @@ TEST_F(CatalogListTest, LookupsOfAbsentKeysAddEmptyEntries) {
     catalog.m_styles.clear();
 
     CModel& model = catalog.GetModel("nothing");
-    EXPECT_EQ(nullptr, model.pMesh);
-    EXPECT_TRUE(model.materialIds.empty());
-    model.radius = 2.5f; // the entry is the map's own
+    EXPECT_TRUE(model.pMesh == nullptr && model.materialIds.empty());
+    model.radius = 2.5f; // the entry is the map's own; keys are case-sensitive
     EXPECT_EQ(2.5f, catalog.GetModel("nothing").radius);
-    // Keys are exact, case-sensitive strings.
     EXPECT_EQ(0.0f, catalog.GetModel("Nothing").radius);
-
     const D3DMATERIAL9 zero{};
     EXPECT_EQ(0, std::memcmp(&zero, &catalog.GetMaterial(7), sizeof zero));
     EXPECT_EQ(0, catalog.m_nextMaterialId); // a lookup hands out no id
-    EXPECT_EQ(nullptr, catalog.GetTexture("none.bmp"));
-    EXPECT_EQ(nullptr, catalog.GetSound("toot"));
+    EXPECT_TRUE(catalog.GetTexture("none.bmp") == nullptr && catalog.GetSound("toot") == nullptr);
     EXPECT_EQ("", catalog.GetStyleFolder(4));
-    // Each lookup added its key.
     EXPECT_TRUE(catalog.m_materials.count(7) && catalog.m_textures.count("none.bmp") &&
                 catalog.m_sounds.count("toot") && catalog.m_styles.count(4));
 }

@@ -60,12 +60,11 @@ protected:
 TEST_F(ReadyPlayerTest, SoundsLoadUntilOneFails) {
     Write("base/sounds.txt", "toot toot.wav\nblues   toot.wav\nbad junk.wav\nlate toot.wav\n");
     CCatalog catalog(device_, player_.get());
+    // The failing name is not stored, nor anything after it.
     EXPECT_EQ(2u, catalog.m_sounds.size());
     EXPECT_NE(nullptr, catalog.m_sounds.at("toot"));
     EXPECT_NE(nullptr, catalog.m_sounds.at("blues"));
     EXPECT_NE(catalog.m_sounds.at("toot"), catalog.m_sounds.at("blues"));
-    EXPECT_EQ(0u, catalog.m_sounds.count("bad")); // the failing name is not stored
-    EXPECT_EQ(0u, catalog.m_sounds.count("late"));
     catalog.ReleaseContent();
 
     Write("base/sounds.txt", "toot toot.wav\nmissing missing.wav\n");

@@ -53,6 +53,9 @@ std::string TinyWav() {
     return riff::Wave(riff::PcmFormat(1, 11025, 8), "\x80\x90\xA0\x90\x80\x70\x60\x70");
 }
 
+namespace {
+
+// A windowed recording device made for one test.
 IDirect3DDevice9* CreateRecordingDevice() {
     IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
     EXPECT_NE(d3d, nullptr);
@@ -66,6 +69,8 @@ IDirect3DDevice9* CreateRecordingDevice() {
     d3d->Release();
     return device;
 }
+
+} // namespace
 
 void CatalogDirTest::SetUp() {
     previous_ = std::filesystem::current_path();

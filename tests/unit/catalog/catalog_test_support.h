@@ -1,6 +1,5 @@
 // Shared by the catalog tests: a working directory of list and content files, small .x,
-// BMP and WAV files, a recording device (optionally one whose vertex-buffer locks can be
-// made to fail) and the release of everything a catalog loaded.
+// BMP and WAV files, a recording device and the release of everything a catalog loaded.
 #pragma once
 
 #include "catalog/catalog.h"
@@ -25,14 +24,6 @@ std::string TriangleMesh();
 std::string TinyBmp();
 // A PCM WAV file of a few 8-bit mono samples.
 std::string TinyWav();
-
-// A windowed recording device made for one test.
-IDirect3DDevice9* CreateRecordingDevice();
-// A device that passes every call to `inner` but whose vertex buffers fail their read-only
-// Lock number `failAt` (counted from 1 over all its buffers; 0 fails none).
-IDirect3DDevice9* CreateLockCountingDevice(IDirect3DDevice9* inner, int failAt);
-// How many read-only vertex-buffer locks the device above has seen.
-int ReadOnlyVertexLocks(IDirect3DDevice9* lockCountingDevice);
 
 // Each test runs in a fresh, empty working directory, left and removed afterwards.
 class CatalogDirTest : public ::testing::Test {

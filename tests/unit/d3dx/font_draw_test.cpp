@@ -26,26 +26,15 @@ TEST_F(DrawTextTest, ReturnsTheHeightOfTheLinesDrawn) {
     EXPECT_EQ(DrawnQuads().size(), 4u);
 }
 
-TEST_F(DrawTextTest, LinesAreTwentyFivePixelsApartFromTheRectanglesTop) {
-    ASSERT_EQ(Draw("H\nH\nH", 0, 0), 75);
-    std::vector<Quad> quads = DrawnQuads();
-    ASSERT_EQ(quads.size(), 3u);
-    for (int line = 0; line < 3; ++line) {
-        EXPECT_EQ(quads[line].top - quads[0].top, 25.0f * line);
-        EXPECT_EQ(quads[line].left, quads[0].left);
-    }
-    // The glyph lies in its line's cell, 0 .. 25 below the top (half-pixel edges).
-    EXPECT_GE(quads[0].top, -0.5f);
-    EXPECT_LE(quads[0].bottom, 24.5f);
-}
-
-TEST_F(DrawTextTest, TextMovesWithTheRectangleAndCarriesTheColour) {
-    Draw("Score: 10", 0, 0);
+// Glyphs run left to right from near the rectangle's left and top, each line 25 pixels below
+// the last and back at the left; the colour is in every vertex.
+TEST_F(DrawTextTest, GlyphsArePlacedFromTheRectangleAndCarryTheColour) {
+    ASSERT_EQ(Draw("Score: 10\nS", 0, 0), 50);
     std::vector<Quad> atOrigin = DrawnQuads();
     d3d9rec::ClearLog();
-    Draw("Score: 10", 500, 40, DT_NOCLIP, 0x80FF2010);
+    Draw("Score: 10\nS", 500, 40, DT_NOCLIP, 0x80FF2010);
     std::vector<Quad> moved = DrawnQuads();
-    ASSERT_EQ(atOrigin.size(), 8u); // the space draws nothing
+    ASSERT_EQ(atOrigin.size(), 9u); // the space draws nothing
     ASSERT_EQ(moved.size(), atOrigin.size());
     for (std::size_t i = 0; i < moved.size(); ++i) {
         EXPECT_EQ(moved[i].left - atOrigin[i].left, 500.0f);
@@ -55,11 +44,15 @@ TEST_F(DrawTextTest, TextMovesWithTheRectangleAndCarriesTheColour) {
             EXPECT_EQ(moved[i].colors[k], 0x80FF2010u);
         }
     }
-    // Glyphs run left to right from near the rectangle's left.
     EXPECT_NEAR(atOrigin.front().left, 0.0f, 3.0f);
-    for (std::size_t i = 1; i < atOrigin.size(); ++i) {
+    for (std::size_t i = 1; i < 8; ++i) {
         EXPECT_GT(atOrigin[i].left, atOrigin[i - 1].left);
     }
+    // The glyph lies in its line's cell, 0 .. 25 below the top (half-pixel edges).
+    EXPECT_GE(atOrigin[0].top, -0.5f);
+    EXPECT_LE(atOrigin[0].bottom, 24.5f);
+    EXPECT_EQ(atOrigin[8].top - atOrigin[0].top, 25.0f);
+    EXPECT_EQ(atOrigin[8].left, atOrigin[0].left);
 }
 
 // Quad edges sit on half pixels and each pixel takes one texel of the cache texture.

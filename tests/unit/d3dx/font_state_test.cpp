@@ -3,6 +3,7 @@
 // font, and never again.
 #include "font_test_support.h"
 
+#include <algorithm>
 #include <map>
 
 namespace d3dx_test {
@@ -20,40 +21,9 @@ std::map<DWORD, DWORD> LastStageStates() {
     return last;
 }
 
-TEST_F(DrawTextStateTest, DrawsBlendedWithTheCacheTextureAndTheTextFormat) {
-    Draw("fps: 60", 0, 0);
-    // The state in force at the first draw, from the calls before it.
-    std::map<DWORD, DWORD> renderStates, stageStates;
-    d3d9rec::ObjectId texture = 0;
-    DWORD fvf = 0;
-    for (const d3d9rec::Call& call : d3d9rec::Log()) {
-        if (call.method == "DrawPrimitive") {
-            EXPECT_EQ(call.drawn->texture.id, cacheTexture);
-            break;
-        }
-        if (call.method == "SetRenderState") {
-            renderStates[call.args[0].UInt()] = call.args[1].UInt();
-        } else if (call.method == "SetTextureStageState") {
-            stageStates[call.args[1].UInt()] = call.args[2].UInt();
-        } else if (call.method == "SetTexture") {
-            texture = call.args[1].Object();
-        } else if (call.method == "SetFVF") {
-            fvf = call.args[0].UInt();
-        }
-    }
-    EXPECT_EQ(texture, cacheTexture);
-    EXPECT_EQ(fvf, kTextFvf);
-    EXPECT_EQ(renderStates[D3DRS_ALPHABLENDENABLE], DWORD{TRUE});
-    EXPECT_EQ(renderStates[D3DRS_SRCBLEND], DWORD{D3DBLEND_SRCALPHA});
-    EXPECT_EQ(renderStates[D3DRS_DESTBLEND], DWORD{D3DBLEND_INVSRCALPHA});
-    EXPECT_EQ(renderStates[D3DRS_ZENABLE], DWORD{D3DZB_FALSE});
-    EXPECT_EQ(stageStates[D3DTSS_COLOROP], DWORD{D3DTOP_MODULATE});
-    EXPECT_EQ(stageStates[D3DTSS_COLORARG1], DWORD{D3DTA_TEXTURE});
-    EXPECT_EQ(stageStates[D3DTSS_ALPHAOP], DWORD{D3DTOP_MODULATE});
-    EXPECT_EQ(stageStates[D3DTSS_ALPHAARG1], DWORD{D3DTA_TEXTURE});
-}
-
-TEST_F(DrawTextStateTest, RenderStatesAreRestoredAndTheRestReset) {
+// The glyph cache texture and the text's vertex format at every draw are checked by
+// DrawnQuads and the last test here.
+TEST_F(DrawTextStateTest, DrawsBlendedThenRestoresRenderStatesAndResetsTheRest) {
     // The scene's own states, several unlike the defaults.
     const std::map<D3DRENDERSTATETYPE, DWORD> scene = {
         {D3DRS_ALPHABLENDENABLE, FALSE},      {D3DRS_SRCBLEND, D3DBLEND_ONE},
@@ -64,7 +34,27 @@ TEST_F(DrawTextStateTest, RenderStatesAreRestoredAndTheRestReset) {
     }
     d3d9rec::ClearLog();
     Draw("Score: 0", 500, 0);
-    ASSERT_FALSE(d3d9rec::CallsNamed("DrawPrimitive").empty());
+    DrawnQuads();
+
+    // The states in force at the first draw, from the calls before it.
+    std::map<DWORD, DWORD> renderStates, stageStates;
+    const std::vector<d3d9rec::Call>& log = d3d9rec::Log();
+    for (auto call = log.begin(); call != log.end() && call->method != "DrawPrimitive"; ++call) {
+        if (call->method == "SetRenderState") {
+            renderStates[call->args[0].UInt()] = call->args[1].UInt();
+        } else if (call->method == "SetTextureStageState") {
+            stageStates[call->args[1].UInt()] = call->args[2].UInt();
+        }
+    }
+    EXPECT_EQ(renderStates[D3DRS_ALPHABLENDENABLE], DWORD{TRUE});
+    EXPECT_EQ(renderStates[D3DRS_SRCBLEND], DWORD{D3DBLEND_SRCALPHA});
+    EXPECT_EQ(renderStates[D3DRS_DESTBLEND], DWORD{D3DBLEND_INVSRCALPHA});
+    EXPECT_EQ(renderStates[D3DRS_ZENABLE], DWORD{D3DZB_FALSE});
+    EXPECT_EQ(stageStates[D3DTSS_COLOROP], DWORD{D3DTOP_MODULATE});
+    EXPECT_EQ(stageStates[D3DTSS_COLORARG1], DWORD{D3DTA_TEXTURE});
+    EXPECT_EQ(stageStates[D3DTSS_ALPHAOP], DWORD{D3DTOP_MODULATE});
+    EXPECT_EQ(stageStates[D3DTSS_ALPHAARG1], DWORD{D3DTA_TEXTURE});
+
     for (auto [state, value] : scene) {
         DWORD now = 0;
         ASSERT_EQ(device->GetRenderState(state, &now), D3D_OK);
@@ -79,19 +69,15 @@ TEST_F(DrawTextStateTest, RenderStatesAreRestoredAndTheRestReset) {
     EXPECT_EQ(stages[D3DTSS_ALPHAARG1], DWORD{D3DTA_TEXTURE});
     EXPECT_EQ(stages[D3DTSS_ALPHAARG2], DWORD{D3DTA_CURRENT});
     // Texture, stream and vertex format are left unset, as on a new device.
-    const std::vector<d3d9rec::Call>& log = d3d9rec::Log();
-    auto lastOf = [&log](const char* method) {
-        for (auto it = log.rbegin(); it != log.rend(); ++it) {
-            if (it->method == method) {
-                return *it;
-            }
-        }
-        ADD_FAILURE() << "no " << method;
-        return d3d9rec::Call{};
+    auto last = [&log](const char* method) -> const d3d9rec::Call* {
+        auto call = std::find_if(log.rbegin(), log.rend(),
+                                 [method](const d3d9rec::Call& c) { return c.method == method; });
+        return call == log.rend() ? nullptr : &*call;
     };
-    EXPECT_EQ(lastOf("SetTexture").args[1].Object(), 0u);
-    EXPECT_EQ(lastOf("SetStreamSource").args[1].Object(), 0u);
-    EXPECT_EQ(lastOf("SetFVF").args[0].UInt(), 0u);
+    ASSERT_TRUE(last("SetTexture") && last("SetStreamSource") && last("SetFVF"));
+    EXPECT_EQ(last("SetTexture")->args[1].Object(), 0u);
+    EXPECT_EQ(last("SetStreamSource")->args[1].Object(), 0u);
+    EXPECT_EQ(last("SetFVF")->args[0].UInt(), 0u);
 }
 
 TEST_F(DrawTextStateTest, StatesAreRestoredWhenTheDrawFails) {

@@ -78,21 +78,13 @@ protected:
             std::vector<TextVertex> v = call.drawn->Vertices<TextVertex>();
             EXPECT_EQ(v.size() % 6, 0u);
             for (std::size_t i = 0; i + 6 <= v.size(); i += 6) {
-                Quad q{};
-                q.left = q.top = 1e9f;
-                q.right = q.bottom = -1e9f;
-                q.u0 = q.v0 = 1e9f;
-                q.u1 = q.v1 = -1e9f;
+                Quad q{1e9f, 1e9f, -1e9f, -1e9f, 1e9f, 1e9f, -1e9f, -1e9f, {}};
                 for (int k = 0; k < 6; ++k) {
                     const TextVertex& c = v[i + k];
-                    q.left = std::min(q.left, c.x);
-                    q.right = std::max(q.right, c.x);
-                    q.top = std::min(q.top, c.y);
-                    q.bottom = std::max(q.bottom, c.y);
-                    q.u0 = std::min(q.u0, c.u);
-                    q.u1 = std::max(q.u1, c.u);
-                    q.v0 = std::min(q.v0, c.v);
-                    q.v1 = std::max(q.v1, c.v);
+                    q.left = std::min(q.left, c.x), q.right = std::max(q.right, c.x);
+                    q.top = std::min(q.top, c.y), q.bottom = std::max(q.bottom, c.y);
+                    q.u0 = std::min(q.u0, c.u), q.u1 = std::max(q.u1, c.u);
+                    q.v0 = std::min(q.v0, c.v), q.v1 = std::max(q.v1, c.v);
                     q.colors[k] = c.color;
                     EXPECT_EQ(c.z, 0.0f);
                     EXPECT_EQ(c.rhw, 1.0f);

@@ -60,10 +60,6 @@ struct Loaded {
         const DWORD* first = static_cast<const DWORD*>(adjacency->GetBufferPointer());
         return {first, first + adjacency->GetBufferSize() / sizeof(DWORD)};
     }
-    std::vector<D3DXMATERIAL> Materials() const {
-        const auto* first = static_cast<const D3DXMATERIAL*>(materials->GetBufferPointer());
-        return {first, first + materialCount};
-    }
 };
 
 // A file under the temporary directory holding `text`, removed when it goes.

@@ -9,87 +9,30 @@
 namespace d3dx_test {
 namespace {
 
-void Put16(std::string& out, unsigned value) {
-    out += char(value & 0xFF);
-    out += char((value >> 8) & 0xFF);
-}
-
-void Put32(std::string& out, unsigned value) {
-    Put16(out, value & 0xFFFF);
-    Put16(out, value >> 16);
-}
-
-// Blue, green, red (and alpha) of one texel, as BMP and TGA store them.
-void PutTexel(std::string& out, DWORD texel, bool withAlpha) {
-    out += char(Channel(texel, 0));
-    out += char(Channel(texel, 8));
-    out += char(Channel(texel, 16));
-    if (withAlpha) {
-        out += char(Channel(texel, 24));
-    }
-}
-
-std::string Bmp(const TestImage& image, bool withAlpha) {
-    unsigned bytesPerTexel = withAlpha ? 4 : 3;
-    unsigned rowBytes = (image.width * bytesPerTexel + 3) / 4 * 4;
-    unsigned pixelBytes = rowBytes * image.height;
-    std::string out = "BM";
-    Put32(out, 54 + pixelBytes);
-    Put32(out, 0);
-    Put32(out, 54);
-    Put32(out, 40); // BITMAPINFOHEADER
-    Put32(out, image.width);
-    Put32(out, image.height); // positive: bottom row first
-    Put16(out, 1);
-    Put16(out, bytesPerTexel * 8);
-    Put32(out, 0); // BI_RGB
-    Put32(out, pixelBytes);
-    Put32(out, 2835);
-    Put32(out, 2835);
-    Put32(out, 0);
-    Put32(out, 0);
-    for (UINT y = image.height; y-- > 0;) {
-        std::size_t rowStart = out.size();
-        for (UINT x = 0; x < image.width; ++x) {
-            PutTexel(out, image.At(x, y), withAlpha);
-        }
-        out.append(rowStart + rowBytes - out.size(), '\0');
-    }
-    return out;
-}
-
-std::string Tga(const TestImage& image, bool withAlpha) {
-    std::string out;
-    out += '\0';    // no image id
-    out += '\0';    // no colour map
-    out += char(2); // uncompressed true colour
-    out.append(5, '\0');
-    Put16(out, 0);
-    Put16(out, 0);
-    Put16(out, image.width);
-    Put16(out, image.height);
-    out += char(withAlpha ? 32 : 24);
-    out += char(withAlpha ? 8 : 0); // alpha bits; origin bottom left
-    for (UINT y = image.height; y-- > 0;) {
-        for (UINT x = 0; x < image.width; ++x) {
-            PutTexel(out, image.At(x, y), withAlpha);
-        }
-    }
-    return out;
-}
-
 void AppendBytes(void* context, void* data, int size) {
     static_cast<std::string*>(context)->append(static_cast<const char*>(data), std::size_t(size));
 }
 
-std::vector<unsigned char> Rgba(const TestImage& image) {
-    std::vector<unsigned char> rgba;
-    for (DWORD texel : image.texels) {
-        for (int shift : {16, 8, 0, 24}) {
-            rgba.push_back(static_cast<unsigned char>(Channel(texel, shift)));
+void Put32(std::string& out, unsigned value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        out += char(value >> shift);
+    }
+}
+
+// stb_image_write gives 32-bit BMPs a V4 header with bit masks; the plain kind is written here.
+std::string Bmp32(const TestImage& image) {
+    std::string out = "BM";
+    for (unsigned value :
+         {54 + 4 * image.width * image.height, 0u, 54u, 40u, image.width, image.height,
+          32u << 16 | 1u, 0u, 4 * image.width * image.height, 2835u, 2835u, 0u, 0u}) {
+        Put32(out, value);
+    }
+    for (UINT y = image.height; y-- > 0;) {
+        for (UINT x = 0; x < image.width; ++x) {
+            Put32(out, image.At(x, y)); // blue, green, red, alpha
         }
     }
-    return rgba;
+    return out;
 }
 
 } // namespace
@@ -108,23 +51,34 @@ TestImage PatternImage(UINT width, UINT height, bool withAlpha) {
 }
 
 std::string EncodeImage(const TestImage& image, ImageFormat format) {
-    int w = static_cast<int>(image.width), h = static_cast<int>(image.height);
+    if (format == ImageFormat::Bmp32) {
+        return Bmp32(image);
+    }
+    const int w = static_cast<int>(image.width), h = static_cast<int>(image.height);
+    const int channels = KeepsAlpha(format) ? 4 : 3;
+    std::vector<unsigned char> pixels;
+    for (DWORD texel : image.texels) {
+        for (int shift : {16, 8, 0, 24}) {
+            if (shift != 24 || channels == 4) {
+                pixels.push_back(static_cast<unsigned char>(Channel(texel, shift)));
+            }
+        }
+    }
     std::string out;
+    stbi_write_tga_with_rle = 0;
     switch (format) {
     case ImageFormat::Bmp24:
-        return Bmp(image, false);
-    case ImageFormat::Bmp32:
-        return Bmp(image, true);
+        stbi_write_bmp_to_func(AppendBytes, &out, w, h, channels, pixels.data());
+        break;
     case ImageFormat::Tga24:
-        return Tga(image, false);
     case ImageFormat::Tga32:
-        return Tga(image, true);
+        stbi_write_tga_to_func(AppendBytes, &out, w, h, channels, pixels.data());
+        break;
     case ImageFormat::Png:
-        stbi_write_png_to_func(AppendBytes, &out, w, h, 4, Rgba(image).data(), w * 4);
-        return out;
-    case ImageFormat::Jpeg:
-        stbi_write_jpg_to_func(AppendBytes, &out, w, h, 4, Rgba(image).data(), 100);
-        return out;
+        stbi_write_png_to_func(AppendBytes, &out, w, h, channels, pixels.data(), w * channels);
+        break;
+    default:
+        stbi_write_jpg_to_func(AppendBytes, &out, w, h, channels, pixels.data(), 100);
     }
     return out;
 }
@@ -191,42 +145,15 @@ std::size_t FindJpegMarker(const std::string& jpeg, unsigned char marker, int nt
     return at;
 }
 
-bool KeepsAlpha(ImageFormat format) {
-    return format == ImageFormat::Bmp32 || format == ImageFormat::Tga32 ||
-           format == ImageFormat::Png;
-}
-
-const char* FormatName(ImageFormat format) {
-    switch (format) {
-    case ImageFormat::Bmp24:
-        return "Bmp24";
-    case ImageFormat::Bmp32:
-        return "Bmp32";
-    case ImageFormat::Tga24:
-        return "Tga24";
-    case ImageFormat::Tga32:
-        return "Tga32";
-    case ImageFormat::Png:
-        return "Png";
-    case ImageFormat::Jpeg:
-        return "Jpeg";
-    }
-    return "?";
-}
-
 TestImage ReadLevel(IDirect3DTexture9* texture, UINT level) {
     D3DSURFACE_DESC desc{};
     EXPECT_EQ(texture->GetLevelDesc(level, &desc), D3D_OK);
-    TestImage image{desc.Width, desc.Height, {}};
+    TestImage image{desc.Width, desc.Height, std::vector<DWORD>(desc.Width * desc.Height)};
     D3DLOCKED_RECT locked{};
     EXPECT_EQ(texture->LockRect(level, &locked, nullptr, D3DLOCK_READONLY), D3D_OK);
     for (UINT y = 0; y < desc.Height; ++y) {
-        for (UINT x = 0; x < desc.Width; ++x) {
-            DWORD texel;
-            std::memcpy(&texel, static_cast<const char*>(locked.pBits) + y * locked.Pitch + x * 4,
-                        4);
-            image.texels.push_back(texel);
-        }
+        std::memcpy(&image.texels[y * desc.Width],
+                    static_cast<const char*>(locked.pBits) + y * locked.Pitch, 4 * desc.Width);
     }
     EXPECT_EQ(texture->UnlockRect(level), D3D_OK);
     return image;

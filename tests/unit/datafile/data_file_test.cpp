@@ -39,63 +39,53 @@ protected:
     std::filesystem::path root_;
 };
 
+// Relative and absolute (the sound paths start with the current directory, itself with
+// forward slashes) backslash paths, and plain ones, open for files and streams alike.
 TEST_F(DataFileTest, BackslashesSeparateTheParts) {
-    FILE* relative = OpenDataFile("levels\\first.txt", "r");
-    ASSERT_NE(relative, nullptr);
-    EXPECT_EQ(ReadAll(relative), "level one\n");
-
-    // The sound paths start with the current directory, itself with forward slashes.
     const std::string absolute = root_.string() + "\\levels\\first.txt";
-    FILE* full = OpenDataFile(absolute.c_str(), "rb");
-    ASSERT_NE(full, nullptr);
-    EXPECT_EQ(ReadAll(full), "level one\n");
-
-    FILE* plain = OpenDataFile("levels/first.txt", "r");
-    ASSERT_NE(plain, nullptr);
-    std::fclose(plain);
+    for (const std::string& path :
+         {std::string("levels\\first.txt"), absolute, std::string("levels/first.txt")}) {
+        FILE* file = OpenDataFile(path.c_str(), "rb");
+        ASSERT_NE(file, nullptr) << path;
+        EXPECT_EQ(ReadAll(file), "level one\n");
+        std::ifstream in;
+        OpenDataStream(in, path.c_str());
+        std::string first, second;
+        in >> first >> second;
+        EXPECT_EQ(first + " " + second, "level one") << path;
+    }
 }
 
 TEST_F(DataFileTest, WritingReplacesTheOldContent) {
-    for (const char* text : {"first version, longer\n", "second\n"}) {
-        FILE* out = OpenDataFile("camera.txt", "w");
-        ASSERT_NE(out, nullptr);
-        std::fputs(text, out);
-        std::fclose(out);
+    for (bool stream : {false, true}) {
+        for (const char* text : {"first version, longer\n", "second\n"}) {
+            if (stream) {
+                std::ofstream out;
+                OpenDataStream(out, "camera.txt");
+                out << text;
+            } else {
+                FILE* out = OpenDataFile("camera.txt", "w");
+                ASSERT_NE(out, nullptr);
+                std::fputs(text, out);
+                std::fclose(out);
+            }
+        }
+        EXPECT_EQ(ReadAll(OpenDataFile("camera.txt", "r")), "second\n") << stream;
+        std::filesystem::remove("camera.txt");
     }
-    EXPECT_EQ(ReadAll(OpenDataFile("camera.txt", "r")), "second\n");
 }
 
-TEST_F(DataFileTest, StreamsOpenTheSamePaths) {
-    std::ifstream in;
-    OpenDataStream(in, "levels\\first.txt");
-    std::string first, second;
-    in >> first >> second;
-    EXPECT_EQ(first + " " + second, "level one");
-
-    for (const char* text : {"first version, longer\n", "second\n"}) {
-        std::ofstream out;
-        OpenDataStream(out, "camera.txt");
-        ASSERT_TRUE(out.is_open());
-        out << text;
-    }
-    EXPECT_EQ(ReadAll(OpenDataFile("camera.txt", "r")), "second\n");
-
-    std::ifstream missing;
-    OpenDataStream(missing, "levels\\missing.txt");
-    EXPECT_FALSE(missing.is_open());
-    EXPECT_TRUE(missing.fail());
-    std::ofstream nowhere;
-    OpenDataStream(nowhere, "nowhere\\camera.txt");
-    EXPECT_TRUE(nowhere.fail());
-}
-
-TEST_F(DataFileTest, WhatCannotBeOpenedGivesNull) {
+TEST_F(DataFileTest, WhatCannotBeOpenedGivesNullOrAFailedStream) {
     EXPECT_EQ(OpenDataFile("levels\\missing.txt", "r"), nullptr);
     EXPECT_EQ(OpenDataFile("nowhere\\camera.txt", "w"), nullptr);
     EXPECT_EQ(OpenDataFile("levels", "r+"), nullptr) << "a directory";
     EXPECT_EQ(OpenDataFile(nullptr, "r"), nullptr);
-    EXPECT_EQ(OpenDataFile("levels\\first.txt", nullptr), nullptr);
-    EXPECT_EQ(OpenDataFile("", "r"), nullptr);
+    std::ifstream missing;
+    OpenDataStream(missing, "levels\\missing.txt");
+    EXPECT_TRUE(!missing.is_open() && missing.fail());
+    std::ofstream nowhere;
+    OpenDataStream(nowhere, "nowhere\\camera.txt");
+    EXPECT_TRUE(nowhere.fail());
 }
 
 } // namespace

@@ -148,13 +148,18 @@ protected:
         return buffer;
     }
 
-    D3DCOLOR Pixel(int x, int y) {
-        RECT area{x, y, x + 1, y + 1};
-        auto pixels = d3d9gl::ReadBackBuffer(device_, area);
-        EXPECT_EQ(pixels.size(), 1u);
-        return pixels.empty() ? 0 : pixels[0];
+    // Sets the material and makes `light` light 0, enabled.
+    void Light(const D3DMATERIAL9& material, const D3DLIGHT9& light) {
+        ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
+        ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
+        ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
     }
-    Rgb RgbAt(int x, int y) { return RgbOf(Pixel(x, y)); }
+
+    Rgb RgbAt(int x, int y) {
+        auto pixels = d3d9gl::ReadBackBuffer(device_, RECT{x, y, x + 1, y + 1});
+        EXPECT_EQ(pixels.size(), 1u);
+        return RgbOf(pixels.empty() ? 0 : pixels[0]);
+    }
     Rgb Centre() {
         return RgbAt(int(params_.BackBufferWidth) / 2, int(params_.BackBufferHeight) / 2);
     }
@@ -180,6 +185,23 @@ inline std::vector<PositionNormal> FacingQuad(float s, float z) {
     PositionNormal a{-s, -s, z, 0, 0, -1}, b{-s, s, z, 0, 0, -1}, c{s, s, z, 0, 0, -1},
         d{s, -s, z, 0, 0, -1};
     return {a, b, c, a, c, d};
+}
+
+// The same quad with every vertex in `colour` instead of a normal.
+inline std::vector<PositionColour> ColouredQuad(float s, float z, D3DCOLOR colour) {
+    std::vector<PositionColour> quad;
+    for (const PositionNormal& v : FacingQuad(s, z)) {
+        quad.push_back({v.x, v.y, v.z, colour});
+    }
+    return quad;
+}
+
+// The grid's material: black in every part.
+inline D3DMATERIAL9 BlackMaterial() {
+    D3DMATERIAL9 black{};
+    black.Diffuse = black.Ambient = black.Specular = black.Emissive = {0, 0, 0, 1};
+    black.Power = 1;
+    return black;
 }
 
 inline D3DLIGHT9 DirectionalLight(D3DVECTOR direction, D3DCOLORVALUE diffuse,

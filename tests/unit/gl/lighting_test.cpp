@@ -24,9 +24,7 @@ TEST_F(LightingTest, DiffuseAmbientAndEmissiveFollowTheEquation) {
     // The light comes down at 45 degrees from above the quad: N.L = cos 45.
     D3DLIGHT9 light =
         DirectionalLight({0, -1, 1}, {0.8f, 0.7f, 0.6f, 1}, {0, 0, 0, 0}, {0.25f, 0.25f, 0.25f, 1});
-    ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
-    ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
-    ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
+    Light(material, light);
     ASSERT_EQ(device_->SetRenderState(D3DRS_AMBIENT, 0xFF333333), D3D_OK); // 0.2
     Bind(FacingQuad(1, 5), D3DFVF_XYZ | D3DFVF_NORMAL);
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
@@ -59,9 +57,7 @@ TEST_F(LightingTest, SpecularUsesTheLocalViewerOnlyWhenEnabled) {
     material.Power = 8.0f;
     // Straight into the screen: N.L = 1 everywhere.
     D3DLIGHT9 light = DirectionalLight({0, 0, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {0, 0, 0, 0});
-    ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
-    ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
-    ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
+    Light(material, light);
     Bind(FacingQuad(1, 5), D3DFVF_XYZ | D3DFVF_NORMAL);
 
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
@@ -91,9 +87,7 @@ TEST_F(LightingTest, ScaledNormalsStayScaledUnlessNormalized) {
     material.Diffuse = {1, 1, 1, 1};
     D3DLIGHT9 light =
         DirectionalLight({0, 0, 1}, {0.8f, 0.8f, 0.8f, 1}, {0, 0, 0, 0}, {0, 0, 0, 0});
-    ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
-    ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
-    ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
+    Light(material, light);
     D3DXMATRIX scale;
     D3DXMatrixScaling(&scale, 2, 2, 2);
     ASSERT_EQ(device_->SetTransform(D3DTS_WORLD, &scale), D3D_OK);
@@ -115,9 +109,7 @@ TEST_F(LightingTest, VerticesWithoutNormalsGetOnlyEmissiveAndAmbient) {
     material.Emissive = {0.25f, 0, 0, 1};
     D3DLIGHT9 light =
         DirectionalLight({0, 0, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {0.5f, 0.5f, 0.5f, 1});
-    ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
-    ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
-    ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
+    Light(material, light);
     std::vector<D3DVECTOR> quad;
     for (const PositionNormal& v : FacingQuad(1, 5)) {
         quad.push_back({v.x, v.y, v.z});
@@ -126,9 +118,7 @@ TEST_F(LightingTest, VerticesWithoutNormalsGetOnlyEmissiveAndAmbient) {
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
     EXPECT_TRUE(Near(Centre(), Expected(0.25f + 0.25f, 0.25f, 0.25f)));
 
-    D3DMATERIAL9 black{};
-    black.Diffuse = black.Ambient = black.Specular = black.Emissive = {0, 0, 0, 1};
-    black.Power = 1;
+    const D3DMATERIAL9 black = BlackMaterial();
     ASSERT_EQ(device_->SetMaterial(&black), D3D_OK);
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
     EXPECT_TRUE(Near(Centre(), Expected(0, 0, 0)));
@@ -138,12 +128,7 @@ TEST_F(LightingTest, VerticesWithoutNormalsGetOnlyEmissiveAndAmbient) {
 TEST_F(LightingTest, LightingOffShowsTheVertexColour) {
     MakeDevice();
     ASSERT_EQ(device_->SetRenderState(D3DRS_LIGHTING, FALSE), D3D_OK);
-    D3DCOLOR colour = D3DCOLOR_XRGB(200, 100, 50);
-    std::vector<PositionColour> quad;
-    for (const PositionNormal& v : FacingQuad(1, 5)) {
-        quad.push_back({v.x, v.y, v.z, colour});
-    }
-    Bind(quad, D3DFVF_XYZ | D3DFVF_DIFFUSE);
+    Bind(ColouredQuad(1, 5, D3DCOLOR_XRGB(200, 100, 50)), D3DFVF_XYZ | D3DFVF_DIFFUSE);
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
     EXPECT_TRUE(Near(Centre(), Rgb{200, 100, 50}));
 

@@ -8,14 +8,6 @@ using RasterTest = GlDeviceTest;
 
 constexpr D3DCOLOR kRed = 0xFFFF0000, kGreen = 0xFF00FF00;
 
-std::vector<PositionColour> ColouredQuad(float s, float z, D3DCOLOR colour) {
-    std::vector<PositionColour> quad;
-    for (const PositionNormal& v : FacingQuad(s, z)) {
-        quad.push_back({v.x, v.y, v.z, colour});
-    }
-    return quad;
-}
-
 std::vector<PositionColour> Reversed(std::vector<PositionColour> triangles) {
     for (std::size_t i = 0; i + 2 < triangles.size(); i += 3) {
         std::swap(triangles[i + 1], triangles[i + 2]);
@@ -95,14 +87,8 @@ TEST_F(RasterTest, AlphaBlendingMixesWithTheTarget) {
 // The grid: a line list of positions only, with an all-black material, is black on white.
 TEST_F(RasterTest, LineListWithABlackMaterialIsBlack) {
     MakeDevice(WindowedParams(), 0xFFFFFFFF);
-    D3DMATERIAL9 black{};
-    black.Diffuse = black.Ambient = black.Specular = black.Emissive = {0, 0, 0, 1};
-    black.Power = 1;
-    D3DLIGHT9 light =
-        DirectionalLight({0, 0, 1}, {1, 1, 1, 1}, {0.7f, 0.7f, 0.7f, 1}, {0.5f, 0.5f, 0.5f, 1});
-    ASSERT_EQ(device_->SetMaterial(&black), D3D_OK);
-    ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
-    ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
+    Light(BlackMaterial(),
+          DirectionalLight({0, 0, 1}, {1, 1, 1, 1}, {0.7f, 0.7f, 0.7f, 1}, {0.5f, 0.5f, 0.5f, 1}));
     ASSERT_EQ(device_->SetRenderState(D3DRS_AMBIENT, 0xFF000000), D3D_OK);
     ASSERT_EQ(device_->SetRenderState(D3DRS_SPECULARENABLE, TRUE), D3D_OK);
     // One horizontal and one vertical line through the middle of the view.
@@ -110,23 +96,16 @@ TEST_F(RasterTest, LineListWithABlackMaterialIsBlack) {
     Bind(lines, D3DFVF_XYZ);
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_LINELIST, 0, 2), D3D_OK);
 
-    auto darkestInColumn = [this](int x, int fromY, int toY) {
-        int darkest = 255;
-        for (int y = fromY; y <= toY; ++y) {
-            darkest = std::min(darkest, RgbAt(x, y).r);
-        }
-        return darkest;
+    // The darkest of three pixels across a line: one of them is on it.
+    auto darkest = [this](int x, int y, int dx, int dy) {
+        return std::min({RgbAt(x, y).r, RgbAt(x + dx, y + dy).r, RgbAt(x + 2 * dx, y + 2 * dy).r});
     };
     for (int x : {5, 20, 45, 60}) {
-        EXPECT_LE(darkestInColumn(x, 23, 25), kTolerance) << "horizontal line at column " << x;
+        EXPECT_LE(darkest(x, 23, 0, 1), kTolerance) << "horizontal line at column " << x;
         EXPECT_TRUE(Near(RgbAt(x, 10), Rgb{255, 255, 255}));
     }
     EXPECT_TRUE(Near(RgbAt(20, 40), Rgb{255, 255, 255}));
-    int darkest = 255;
-    for (int x = 31; x <= 33; ++x) {
-        darkest = std::min(darkest, RgbAt(x, 5).r);
-    }
-    EXPECT_LE(darkest, kTolerance) << "vertical line";
+    EXPECT_LE(darkest(31, 5, 1, 0), kTolerance) << "vertical line";
 }
 
 // Screen-space vertices cover exactly the pixels whose centres lie inside them, as on the

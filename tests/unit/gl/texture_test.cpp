@@ -45,9 +45,7 @@ protected:
         D3DMATERIAL9 material{};
         material.Diffuse = {0.5f, 0.5f, 1.0f, 1.0f};
         D3DLIGHT9 light = DirectionalLight({0, 0, 1}, {1, 1, 1, 1}, {0, 0, 0, 0}, {0, 0, 0, 0});
-        ASSERT_EQ(device_->SetMaterial(&material), D3D_OK);
-        ASSERT_EQ(device_->SetLight(0, &light), D3D_OK);
-        ASSERT_EQ(device_->LightEnable(0, TRUE), D3D_OK);
+        Light(material, light);
         Bind(TexturedQuad(), D3DFVF_XYZ | D3DFVF_NORMAL | D3DFVF_TEX1);
         texture_ = MakeTexture(device_);
     }
@@ -65,16 +63,6 @@ protected:
 
     IDirect3DTexture9* texture_ = nullptr;
 };
-
-TEST_F(TexturedQuadTest, ModulateMultipliesTexelsByTheLitColour) {
-    ASSERT_EQ(device_->SetTexture(0, texture_), D3D_OK);
-    ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
-    auto quarters = Quarters();
-    EXPECT_TRUE(Near(quarters[0], Expected(0.5f, 0, 0)));
-    EXPECT_TRUE(Near(quarters[1], Expected(0, 0.5f, 0)));
-    EXPECT_TRUE(Near(quarters[2], Expected(0, 0, 1)));
-    EXPECT_TRUE(Near(quarters[3], Expected(0.5f * 200 / 255, 0.5f * 200 / 255, 200.0f / 255)));
-}
 
 TEST_F(TexturedQuadTest, SelectAndDisableChooseOneArgument) {
     ASSERT_EQ(device_->SetTexture(0, texture_), D3D_OK);
@@ -97,12 +85,17 @@ TEST_F(TexturedQuadTest, SelectAndDisableChooseOneArgument) {
     EXPECT_TRUE(Near(Quarters()[0], Expected(0.5f, 0.5f, 1)));
 }
 
-// Each combination of stage states draws with a program of its own. Coming back to one after
-// another was used draws with the values set in between, not with those it drew with before.
-TEST_F(TexturedQuadTest, ReturningToACombinationUsesTheCurrentValues) {
+// By default each texel is multiplied by the lit colour. Each combination of stage states
+// draws with a program of its own; coming back to one after another was used draws with the
+// values set in between, not with those it drew with before.
+TEST_F(TexturedQuadTest, ModulateAndReturningToACombinationUsesTheCurrentValues) {
     ASSERT_EQ(device_->SetTexture(0, texture_), D3D_OK);
     ASSERT_EQ(device_->DrawPrimitive(D3DPT_TRIANGLELIST, 0, 2), D3D_OK);
-    EXPECT_TRUE(Near(Quarters()[1], Expected(0, 0.5f, 0)));
+    auto modulated = Quarters();
+    EXPECT_TRUE(Near(modulated[0], Expected(0.5f, 0, 0)));
+    EXPECT_TRUE(Near(modulated[1], Expected(0, 0.5f, 0)));
+    EXPECT_TRUE(Near(modulated[2], Expected(0, 0, 1)));
+    EXPECT_TRUE(Near(modulated[3], Expected(0.5f * 200 / 255, 0.5f * 200 / 255, 200.0f / 255)));
 
     D3DMATERIAL9 material{};
     material.Diffuse = {1, 0.25f, 0, 1};

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -21,12 +22,8 @@ void ExpectNear(const D3DXVECTOR3& expected, const D3DXVECTOR3& actual, float to
     EXPECT_NEAR(expected.z, actual.z, tolerance);
 }
 
-void ExpectSameCamera(const CCamera& expected, const CCamera& actual) {
-    EXPECT_EQ(expected.mode, actual.mode);
-    EXPECT_EQ(expected.position, actual.position);
-    EXPECT_EQ(expected.up, actual.up);
-    EXPECT_EQ(expected.look, actual.look);
-    EXPECT_EQ(expected.right, actual.right);
+auto Pose(const CCamera& camera) {
+    return std::make_tuple(camera.mode, camera.position, camera.up, camera.look, camera.right);
 }
 
 D3DXVECTOR3 ToView(const D3DXMATRIX& view, const D3DXVECTOR3& point) {
@@ -50,8 +47,6 @@ CCamera PosedCamera() {
 class CameraFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        root_ = std::filesystem::temp_directory_path() / ("rw_camera_" + std::to_string(getpid()));
         std::filesystem::create_directories(root_);
         std::filesystem::current_path(root_);
     }
@@ -60,20 +55,18 @@ protected:
         std::filesystem::remove_all(root_);
     }
     static std::string CameraText() {
-        std::ifstream file("camera.txt");
         std::stringstream text;
-        text << file.rdbuf();
+        text << std::ifstream("camera.txt").rdbuf();
         return text.str();
     }
 
-    std::filesystem::path previous_;
-    std::filesystem::path root_;
+    const std::filesystem::path previous_ = std::filesystem::current_path();
+    const std::filesystem::path root_ =
+        std::filesystem::temp_directory_path() / ("rw_camera_" + std::to_string(getpid()));
 };
 
 TEST(CameraTest, ConstructorPoseGivesIdentityViewAndZeroTurnsChangeNothing) {
     CCamera camera(Free);
-    EXPECT_EQ(1, camera.mode);
-    EXPECT_EQ(D3DXVECTOR3(0, 0, 0), camera.position);
     D3DXMATRIX view(nullptr);
     camera.GetViewMatrix(&view);
     EXPECT_TRUE(D3DXMatrixIsIdentity(&view));
@@ -83,37 +76,33 @@ TEST(CameraTest, ConstructorPoseGivesIdentityViewAndZeroTurnsChangeNothing) {
     turned.Pitch(0.0f);
     turned.Yaw(0.0f);
     turned.Roll(0.0f);
-    ExpectSameCamera(before, turned);
+    EXPECT_EQ(Pose(before), Pose(turned));
 }
 
+// Each turn rotates the other two axes about the named one, as that axis is now: yaw turns
+// the view towards right, pitch tips it down, roll turns right onto up; after a yaw, pitch
+// turns about right = -z.
 TEST(CameraTest, TurnsRotateTheOtherAxesAboutTheNamedOne) {
-    // Yaw turns the view towards the right axis; right swings to -z.
-    CCamera yawed(Free);
+    CCamera yawed(Free), pitched(Free), rolled(Free), both(Free);
     yawed.Yaw(kHalfPi);
-    ExpectNear(D3DXVECTOR3(1, 0, 0), yawed.look);
-    ExpectNear(D3DXVECTOR3(0, 0, -1), yawed.right);
-    EXPECT_EQ(D3DXVECTOR3(0, 1, 0), yawed.up);
-
-    // Pitch tips the view down towards -up; up swings onto the old look.
-    CCamera pitched(Free);
     pitched.Pitch(kHalfPi);
-    ExpectNear(D3DXVECTOR3(0, -1, 0), pitched.look);
-    ExpectNear(D3DXVECTOR3(0, 0, 1), pitched.up);
-    EXPECT_EQ(D3DXVECTOR3(1, 0, 0), pitched.right);
-
-    // Roll turns right onto the old up and up onto the old -right.
-    CCamera rolled(Free);
     rolled.Roll(kHalfPi);
-    ExpectNear(D3DXVECTOR3(0, 1, 0), rolled.right);
-    ExpectNear(D3DXVECTOR3(-1, 0, 0), rolled.up);
-    EXPECT_EQ(D3DXVECTOR3(0, 0, 1), rolled.look);
-
-    // Each turn uses the axis as it is now: after a yaw, pitch turns about right = -z.
-    CCamera both(Free);
     both.Yaw(kHalfPi);
     both.Pitch(kHalfPi);
-    ExpectNear(D3DXVECTOR3(1, 0, 0), both.up);
-    ExpectNear(D3DXVECTOR3(0, -1, 0), both.look);
+    struct Case {
+        const char* name;
+        const CCamera& camera;
+        D3DXVECTOR3 right, up, look;
+    };
+    for (const Case& c : {Case{"yaw", yawed, {0, 0, -1}, {0, 1, 0}, {1, 0, 0}},
+                          Case{"pitch", pitched, {1, 0, 0}, {0, 0, 1}, {0, -1, 0}},
+                          Case{"roll", rolled, {0, 1, 0}, {-1, 0, 0}, {0, 0, 1}},
+                          Case{"yaw, pitch", both, {0, 0, -1}, {1, 0, 0}, {0, -1, 0}}}) {
+        SCOPED_TRACE(c.name);
+        ExpectNear(c.right, c.camera.right);
+        ExpectNear(c.up, c.camera.up);
+        ExpectNear(c.look, c.camera.look);
+    }
 }
 
 TEST(CameraTest, MovesAddTheAxisAtItsCurrentLength) {
@@ -227,6 +216,7 @@ TEST_F(CameraFileTest, WritesFourLinesOfTenSignificantDigits) {
               CameraText());
 }
 
+// A turned and moved camera reads back exactly; a file that cannot be opened gets nothing.
 TEST_F(CameraFileTest, SavedFileReadsBackAsTheSameCamera) {
     const CCamera saved = PosedCamera();
     CCamera writer = saved;
@@ -235,13 +225,11 @@ TEST_F(CameraFileTest, SavedFileReadsBackAsTheSameCamera) {
     CCamera read(Free);
     read.ReadCameraData(file);
     EXPECT_FALSE(file.fail());
-    ExpectSameCamera(saved, read);
-}
+    EXPECT_EQ(Pose(saved), Pose(read));
 
-TEST_F(CameraFileTest, UnopenableFileWritesNothing) {
+    std::filesystem::remove("camera.txt");
     std::filesystem::create_directory("camera.txt");
-    CCamera camera(Free);
-    camera.SaveToFile();
+    writer.SaveToFile();
     EXPECT_TRUE(std::filesystem::is_empty("camera.txt"));
 }
 

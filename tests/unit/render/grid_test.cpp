@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,36 +35,34 @@ protected:
     }
 };
 
-TEST_F(GridTest, StartGridHas22LinesTenUnitsApart) {
-    CGrid grid(device, 100.0f, 100.0f, 0.0f, 11, 11);
-    std::vector<Position> lines = DrawnLines(grid);
-    ASSERT_EQ(lines.size(), 44u);
-    for (int i = 0; i < 11; ++i) {
-        const float at = 10.0f * static_cast<float>(i);
-        EXPECT_EQ(lines[2 * i], (Position{at, 0.0f, 0.0f})) << "line along y " << i;
-        EXPECT_EQ(lines[2 * i + 1], (Position{at, 100.0f, 0.0f}));
-        EXPECT_EQ(lines[22 + 2 * i], (Position{0.0f, at, 0.0f})) << "line along x " << i;
-        EXPECT_EQ(lines[22 + 2 * i + 1], (Position{100.0f, at, 0.0f}));
+// The start grid (22 lines over 100 x 100) and a level's of 10 by 8 tiles (11 lines along y,
+// 9 along x): one line on every tile border, ten units apart, drawn black.
+TEST_F(GridTest, LinesStandOnEveryTileBorder) {
+    struct Case {
+        float yExtent, xExtent;
+        int alongY, alongX;
+    };
+    for (const Case& c : {Case{100.0f, 100.0f, 11, 11}, Case{80.0f, 100.0f, 11, 9}}) {
+        SCOPED_TRACE(c.alongX);
+        CGrid grid(device, c.yExtent, c.xExtent, 0.0f, c.alongY, c.alongX);
+        std::vector<Position> lines = DrawnLines(grid);
+        ASSERT_EQ(lines.size(), 2u * (c.alongY + c.alongX));
+        for (int i = 0; i < c.alongY; ++i) {
+            EXPECT_EQ(lines[2 * i], (Position{10.0f * i, 0.0f, 0.0f})) << "along y " << i;
+            EXPECT_EQ(lines[2 * i + 1], (Position{10.0f * i, c.yExtent, 0.0f}));
+        }
+        for (int j = 0; j < c.alongX; ++j) {
+            EXPECT_EQ(lines[2 * (c.alongY + j)], (Position{0.0f, 10.0f * j, 0.0f}))
+                << "along x " << j;
+            EXPECT_EQ(lines[2 * (c.alongY + j) + 1], (Position{c.xExtent, 10.0f * j, 0.0f}));
+        }
     }
     const D3DMATERIAL9 material =
         d3d9rec::CallsNamed("SetMaterial").at(0).args[0].As<D3DMATERIAL9>();
     for (const D3DCOLORVALUE& c :
          {material.Diffuse, material.Ambient, material.Specular, material.Emissive}) {
-        EXPECT_EQ(c.r + c.g + c.b, 0.0f);
-        EXPECT_EQ(c.a, 1.0f);
+        EXPECT_EQ(std::make_pair(c.r + c.g + c.b, c.a), std::make_pair(0.0f, 1.0f));
     }
-    EXPECT_EQ(material.Power, 1.0f);
-}
-
-TEST_F(GridTest, LevelGridFollowsTheTileBorders) {
-    // A level 10 tiles wide and 8 high: 11 lines along y, 9 along x.
-    CGrid grid(device, 80.0f, 100.0f, 0.0f, 11, 9);
-    std::vector<Position> lines = DrawnLines(grid);
-    ASSERT_EQ(lines.size(), 40u);
-    EXPECT_EQ(lines[20], (Position{100.0f, 0.0f, 0.0f}));
-    EXPECT_EQ(lines[21], (Position{100.0f, 80.0f, 0.0f}));
-    EXPECT_EQ(lines[38], (Position{0.0f, 80.0f, 0.0f}));
-    EXPECT_EQ(lines[39], (Position{100.0f, 80.0f, 0.0f}));
 }
 
 TEST_F(GridTest, DegenerateCountsDrawOneLineAtZero) {

@@ -3,17 +3,18 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include <dsound.h>
 
 #include "../sound_support/openal_config.h"
-#include "../sound_support/sine_tone.h"
 #include "sound_test_util.h"
 
 namespace {
 
 using sound_test::WaitFor;
+const auto Position = sound_test::PlayPosition;
 
 WAVEFORMATEX Format(WORD tag, WORD channels, DWORD rate, WORD bits) {
     WAVEFORMATEX format{};
@@ -80,11 +81,6 @@ protected:
         EXPECT_EQ(buffer->GetStatus(&status), DS_OK);
         return status;
     }
-    static DWORD Position(LPDIRECTSOUNDBUFFER buffer) {
-        DWORD play = 0;
-        EXPECT_EQ(buffer->GetCurrentPosition(&play, nullptr), DS_OK);
-        return play;
-    }
 
     LPDIRECTSOUND8 ds = nullptr;
     std::vector<LPDIRECTSOUNDBUFFER> buffers;
@@ -96,9 +92,6 @@ TEST(DirectSoundCreate, ArgumentsAreChecked) {
     GUID other = {1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
     EXPECT_EQ(DirectSoundCreate8(&other, &ds, nullptr), DSERR_NODRIVER);
     EXPECT_EQ(ds, nullptr);
-    ASSERT_EQ(DirectSoundCreate8(&GUID_NULL, &ds, nullptr), DS_OK);
-    EXPECT_EQ(ds->SetCooperativeLevel(nullptr, 5), DSERR_INVALIDPARAM);
-    EXPECT_EQ(ds->Release(), 0u);
 }
 
 TEST_F(DirectSoundTest, PrimaryBufferTakesPcmFormatsAtPriorityLevel) {
@@ -109,55 +102,33 @@ TEST_F(DirectSoundTest, PrimaryBufferTakesPcmFormatsAtPriorityLevel) {
     ASSERT_EQ(ds->CreateSoundBuffer(&desc, &primary, nullptr), DS_OK);
     WAVEFORMATEX pcm = Format(WAVE_FORMAT_PCM, 1, 44100, 16);
     EXPECT_EQ(primary->SetFormat(&pcm), DS_OK);
-    WAVEFORMATEX wrongAlign = pcm;
-    wrongAlign.nBlockAlign = 3;
-    EXPECT_EQ(primary->SetFormat(&wrongAlign), DSERR_INVALIDPARAM);
     WAVEFORMATEX adpcm = Format(2, 1, 44100, 16);
     EXPECT_EQ(primary->SetFormat(&adpcm), DSERR_BADFORMAT);
     void* part = nullptr;
     DWORD size = 0;
     EXPECT_EQ(primary->Lock(0, 0, &part, &size, nullptr, nullptr, DSBLOCK_ENTIREBUFFER),
               DSERR_PRIOLEVELNEEDED);
-    EXPECT_EQ(primary->SetVolume(0), DSERR_CONTROLUNAVAIL);
     EXPECT_EQ(primary->Play(0, 0, 0), DSERR_INVALIDPARAM) << "the primary buffer only loops";
     EXPECT_EQ(primary->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
-    EXPECT_EQ(Status(primary), DWORD(DSBSTATUS_PLAYING | DSBSTATUS_LOOPING));
     LPDIRECTSOUNDBUFFER copy = nullptr;
     EXPECT_EQ(ds->DuplicateSoundBuffer(primary, &copy), DSERR_INVALIDCALL);
-
     ASSERT_EQ(ds->SetCooperativeLevel(nullptr, DSSCL_NORMAL), DS_OK);
     EXPECT_EQ(primary->SetFormat(&pcm), DSERR_PRIOLEVELNEEDED);
     primary->Release();
-
-    desc.dwBufferBytes = 100;
-    EXPECT_EQ(ds->CreateSoundBuffer(&desc, &primary, nullptr), DSERR_INVALIDPARAM);
 }
 
 TEST_F(DirectSoundTest, SecondaryBufferFormatsAndDescriptions) {
     EXPECT_EQ(Create(Format(WAVE_FORMAT_PCM, 2, 22050, 8), 100), DS_OK);
     EXPECT_EQ(Create(Format(WAVE_FORMAT_IEEE_FLOAT, 2, 44100, 32), 800), DS_OK);
-    // Valid formats OpenAL cannot play, and contradictory ones.
-    EXPECT_EQ(Create(Format(2, 1, 44100, 16), 100), DSERR_BADFORMAT) << "ADPCM";
-    EXPECT_EQ(Create(Format(WAVE_FORMAT_PCM, 6, 44100, 16), 120), DSERR_BADFORMAT);
+    EXPECT_EQ(Create(Format(2, 1, 44100, 16), 100), DSERR_BADFORMAT) << "ADPCM: OpenAL cannot";
     WAVEFORMATEX misaligned = Format(WAVE_FORMAT_PCM, 2, 44100, 16);
     misaligned.nBlockAlign = 2;
     EXPECT_EQ(Create(misaligned, 100), DSERR_INVALIDPARAM);
-    // Sizes and the description itself.
-    EXPECT_EQ(Create(Format(WAVE_FORMAT_PCM, 1, 8000, 8), 3), DSERR_INVALIDPARAM);
-    EXPECT_EQ(Create(Format(WAVE_FORMAT_PCM, 2, 8000, 8), 100, DSBCAPS_CTRL3D), DSERR_INVALIDPARAM);
-    DSBUFFERDESC desc{};
-    desc.dwSize = sizeof(desc);
-    desc.dwBufferBytes = 100;
-    LPDIRECTSOUNDBUFFER buffer = nullptr;
-    EXPECT_EQ(ds->CreateSoundBuffer(&desc, &buffer, nullptr), DSERR_INVALIDPARAM) << "no format";
+    EXPECT_EQ(Create(Format(WAVE_FORMAT_PCM, 1, 8000, 8), 3), DSERR_INVALIDPARAM) << "too small";
 }
 
 TEST_F(DirectSoundTest, ControlsNeedTheirCapabilityFlags) {
-    LPDIRECTSOUNDBUFFER plain = Tone(0.01);
-    EXPECT_EQ(plain->SetVolume(-100), DSERR_CONTROLUNAVAIL);
-    EXPECT_EQ(plain->SetPan(100), DSERR_CONTROLUNAVAIL);
-    EXPECT_EQ(plain->SetFrequency(22050), DSERR_CONTROLUNAVAIL);
-
+    EXPECT_EQ(Tone(0.01)->SetVolume(-100), DSERR_CONTROLUNAVAIL);
     LPDIRECTSOUNDBUFFER controlled =
         Tone(0.01, DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY);
     EXPECT_EQ(controlled->SetVolume(-100), DS_OK);
@@ -175,26 +146,19 @@ TEST_F(DirectSoundTest, LockGivesTwoPartsAcrossTheEnd) {
     DWORD firstSize = 0;
     DWORD secondSize = 0;
     ASSERT_EQ(buffer->Lock(80, 50, &first, &firstSize, &second, &secondSize, 0), DS_OK);
-    EXPECT_EQ(firstSize, 20u);
-    EXPECT_EQ(secondSize, 30u);
+    EXPECT_EQ(std::make_pair(firstSize, secondSize), std::make_pair(20u, 30u));
     EXPECT_EQ(static_cast<BYTE*>(first) - static_cast<BYTE*>(second), 80);
     EXPECT_EQ(buffer->Unlock(first, firstSize, second, secondSize), DS_OK);
-
     ASSERT_EQ(buffer->Lock(60, 0, &first, &firstSize, nullptr, nullptr, DSBLOCK_ENTIREBUFFER),
               DS_OK);
     EXPECT_EQ(firstSize, 40u) << "without a second pointer only the first part";
-
-    EXPECT_EQ(buffer->Lock(100, 1, &first, &firstSize, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
     EXPECT_EQ(buffer->Lock(0, 101, &first, &firstSize, nullptr, nullptr, 0), DSERR_INVALIDPARAM);
     char elsewhere[10];
     EXPECT_EQ(buffer->Unlock(elsewhere, 10, nullptr, 0), DSERR_INVALIDPARAM);
-    ASSERT_EQ(buffer->Lock(90, 10, &first, &firstSize, nullptr, nullptr, 0), DS_OK);
-    EXPECT_EQ(buffer->Unlock(first, firstSize + 1, nullptr, 0), DSERR_INVALIDPARAM);
 }
 
 TEST_F(DirectSoundTest, OneShotStopsAtTheStartAndLoopingPlaysOnPastTheEnd) {
     LPDIRECTSOUNDBUFFER once = Tone(0.05);
-    EXPECT_EQ(once->Play(1, 0, 0), DSERR_INVALIDPARAM);
     ASSERT_EQ(once->Play(0, 0, 0), DS_OK);
     EXPECT_EQ(Status(once), DWORD(DSBSTATUS_PLAYING));
     EXPECT_TRUE(WaitFor([&] { return Status(once) == 0; }));
@@ -216,25 +180,9 @@ TEST_F(DirectSoundTest, OneShotStopsAtTheStartAndLoopingPlaysOnPastTheEnd) {
     EXPECT_EQ(Status(looping), 0u);
 }
 
-TEST_F(DirectSoundTest, StopKeepsThePositionAndPlayGoesOnFromIt) {
-    LPDIRECTSOUNDBUFFER buffer = Tone(2.0);
-    ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
-    ASSERT_TRUE(WaitFor([&] { return Position(buffer) > 4000; }));
-    // Play on a playing buffer does not restart it.
-    DWORD before = Position(buffer);
-    ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
-    EXPECT_GE(Position(buffer), before);
-
-    ASSERT_EQ(buffer->Stop(), DS_OK);
-    DWORD stopped = Position(buffer);
-    EXPECT_GE(stopped, before);
-    EXPECT_EQ(stopped % 2, 0u);
-    ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
-    EXPECT_GE(Position(buffer), stopped);
-    ASSERT_EQ(buffer->Stop(), DS_OK);
-}
-
-TEST_F(DirectSoundTest, SetCurrentPositionMovesThePlayCursor) {
+// SetCurrentPosition moves the cursor (a playing buffer jumps); Play on a playing buffer does
+// not restart it; Stop keeps the position and Play goes on from it.
+TEST_F(DirectSoundTest, PositionIsSetKeptByStopAndNotRestartedByPlay) {
     LPDIRECTSOUNDBUFFER buffer = Tone(2.0);
     DWORD size = DWORD(riff::SineTone16(44100, 441, 2.0, 0.5).size());
     ASSERT_EQ(buffer->SetCurrentPosition(10001), DS_OK);
@@ -244,7 +192,18 @@ TEST_F(DirectSoundTest, SetCurrentPositionMovesThePlayCursor) {
     ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
     EXPECT_GE(Position(buffer), size / 2);
     ASSERT_EQ(buffer->SetCurrentPosition(0), DS_OK);
-    EXPECT_LT(Position(buffer), size / 2) << "a playing buffer jumps";
+    EXPECT_LT(Position(buffer), size / 2);
+
+    ASSERT_TRUE(WaitFor([&] { return Position(buffer) > 4000; }));
+    DWORD before = Position(buffer);
+    ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
+    EXPECT_GE(Position(buffer), before);
+    ASSERT_EQ(buffer->Stop(), DS_OK);
+    DWORD stopped = Position(buffer);
+    EXPECT_GE(stopped, before);
+    EXPECT_EQ(stopped % 2, 0u);
+    ASSERT_EQ(buffer->Play(0, 0, 0), DS_OK);
+    EXPECT_GE(Position(buffer), stopped);
     ASSERT_EQ(buffer->Stop(), DS_OK);
 }
 

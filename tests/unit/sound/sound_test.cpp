@@ -1,17 +1,28 @@
+// CSound and CSoundPlayer over DirectSound on OpenAL Soft's wave backend, which records what
+// is played (the whole program runs on it).
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <utility>
 
-#include "../sound_support/sine_tone.h"
+#include "../sound_support/openal_config.h"
 #include "sound/sound.h"
 #include "sound/sound_device.h"
+#include "sound/sound_player.h"
 #include "sound/wave_reader.h"
 #include "sound_test_util.h"
 
 namespace {
 
+using sound_test::Contents;
+using sound_test::PlayPosition;
 using sound_test::WaitFor;
+
+[[maybe_unused]] const bool kConfigured = openal_test::UseWaveCapture();
+
+std::string ToneWave(double seconds) {
+    return riff::Wave(riff::PcmFormat(1, 44100, 16), riff::SineTone16(44100, 441, seconds, 0.3));
+}
 
 class SoundTest : public testing::Test {
 protected:
@@ -23,37 +34,27 @@ protected:
         std::string path = sound_test::WriteTestFile("sound.wav", bytes);
         return device.CreateSound(sound, path.data(), flags, GUID_NULL, count);
     }
-    // The bytes a buffer holds, read through a lock of the whole buffer.
-    static std::string Contents(LPDIRECTSOUNDBUFFER buffer) {
-        void* part = nullptr;
-        DWORD size = 0;
-        EXPECT_EQ(buffer->Lock(0, 0, &part, &size, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
-        std::string bytes(static_cast<char*>(part), size);
-        buffer->Unlock(part, size, nullptr, 0);
-        return bytes;
-    }
-    static DWORD Position(LPDIRECTSOUNDBUFFER buffer) {
-        DWORD play = 0;
-        buffer->GetCurrentPosition(&play, nullptr);
-        return play;
-    }
 
     CSoundDevice device;
 };
 
+// The buffer gets the bytes the file holds (not the million its data chunk claims), and a
+// format other than PCM (here 32-bit float) goes to DirectSound unchanged.
 TEST_F(SoundTest, CreateSoundFillsABufferOfTheRealDataSize) {
-    CSound* sound = nullptr;
-    ASSERT_EQ(Make(&sound, riff::Wave(riff::PcmFormat(1, 8000, 8), "abcdef")), 0);
-    ASSERT_NE(sound, nullptr);
-    EXPECT_EQ(Contents(sound->GetFreeBuffer()), "abcdef");
-    delete sound;
-
-    // The data chunk claims a million bytes; the buffer gets the 6 the file holds.
-    std::string lying =
-        riff::Riff("WAVE", riff::PcmFormat(1, 8000, 8) + "data" + riff::Dword(1000000) + "ghijkl");
-    ASSERT_EQ(Make(&sound, lying), 0);
-    EXPECT_EQ(Contents(sound->GetFreeBuffer()), "ghijkl");
-    delete sound;
+    const std::string floatFormat =
+        riff::Chunk("fmt ", riff::FormatBody(3, 1, 8000, 32) + riff::Word(0));
+    const std::pair<std::string, std::string> cases[] = {
+        {riff::Wave(riff::PcmFormat(1, 8000, 8), "abcdef"), "abcdef"},
+        {riff::Riff("WAVE", riff::PcmFormat(1, 8000, 8) + "data" + riff::Dword(1000000) + "ghijkl"),
+         "ghijkl"},
+        {riff::Wave(floatFormat, std::string(16, 'f')), std::string(16, 'f')},
+    };
+    for (const auto& [bytes, expected] : cases) {
+        CSound* sound = nullptr;
+        ASSERT_EQ(Make(&sound, bytes), 0) << expected;
+        EXPECT_EQ(Contents(sound->GetFreeBuffer()), expected);
+        delete sound;
+    }
 }
 
 TEST_F(SoundTest, CreateSoundFailuresLeaveTheOutArgumentAlone) {
@@ -62,29 +63,18 @@ TEST_F(SoundTest, CreateSoundFailuresLeaveTheOutArgumentAlone) {
     char missing[] = "no_such_sound.wav";
     EXPECT_EQ(device.CreateSound(&sound, missing, 0, GUID_NULL, 1), E_FAIL);
     EXPECT_EQ(Make(&sound, riff::Wave(riff::PcmFormat(1, 8000, 8), "")), E_FAIL) << "no data";
-    EXPECT_EQ(device.CreateSound(nullptr, missing, 0, GUID_NULL, 1), E_INVALIDARG);
     EXPECT_EQ(device.CreateSound(&sound, missing, 0, GUID_NULL, 0), E_INVALIDARG);
-    // A valid format that DirectSound cannot play here: its own result is passed on.
+    // DirectSound's own refusals are passed on: a format it cannot play, too few bytes.
     std::string adpcm = riff::Chunk("fmt ", riff::FormatBody(2, 1, 8000, 8) + riff::Word(0));
     EXPECT_EQ(Make(&sound, riff::Wave(adpcm, "abcd")), DSERR_BADFORMAT);
-    // Fewer bytes than the smallest buffer.
     EXPECT_EQ(Make(&sound, riff::Wave(riff::PcmFormat(1, 8000, 8), "ab")), DSERR_INVALIDPARAM);
     EXPECT_EQ(sound, untouched);
 }
 
-TEST_F(SoundTest, NonPcmFormatGoesToDirectSoundUnchanged) {
-    // 32-bit float with an extra-size field of 0: DirectSound gets and plays it as it is.
-    std::string format = riff::Chunk("fmt ", riff::FormatBody(3, 1, 8000, 32) + riff::Word(0));
-    CSound* sound = nullptr;
-    ASSERT_EQ(Make(&sound, riff::Wave(format, std::string(16, '\0'))), 0);
-    EXPECT_EQ(Contents(sound->GetFreeBuffer()).size(), 16u);
-    delete sound;
-}
-
 TEST_F(SoundTest, SeveralBuffersShareTheDataAndPlayInTurn) {
     CSound* sound = nullptr;
-    std::string tone = riff::SineTone16(44100, 441, 1.0, 0.3);
-    ASSERT_EQ(Make(&sound, riff::Wave(riff::PcmFormat(1, 44100, 16), tone), 0, 2), 0);
+    const std::string tone = riff::SineTone16(44100, 441, 1.0, 0.3);
+    ASSERT_EQ(Make(&sound, ToneWave(1.0), 0, 2), 0);
     LPDIRECTSOUNDBUFFER first = sound->GetFreeBuffer();
     EXPECT_EQ(Contents(first), tone);
     ASSERT_EQ(sound->Play(0, 0, 0, -1, 0), DS_OK);
@@ -95,7 +85,7 @@ TEST_F(SoundTest, SeveralBuffersShareTheDataAndPlayInTurn) {
     EXPECT_EQ(sound->Stop(), DS_OK);
     EXPECT_FALSE(sound->IsPlaying());
     EXPECT_EQ(sound->Rewind(), DS_OK);
-    EXPECT_EQ(Position(first), 0u);
+    EXPECT_EQ(PlayPosition(first), 0u);
     delete sound;
 }
 
@@ -140,29 +130,67 @@ TEST_F(SoundTest, ShortWaveIsPaddedWithSilenceOrRepeated) {
     ds->Release();
 }
 
-TEST_F(SoundTest, PlayOnTheOnlyPlayingBufferGoesOnWhereItStands) {
+// Volume and frequency results are not looked at (both out of range here); Play on the only
+// buffer, already playing, goes on where it stands.
+TEST_F(SoundTest, PlayAppliesOnlyTheControlsTheSoundHasAndGoesOn) {
     CSound* sound = nullptr;
-    std::string tone = riff::SineTone16(44100, 441, 2.0, 0.3);
-    ASSERT_EQ(Make(&sound, riff::Wave(riff::PcmFormat(1, 44100, 16), tone)), 0);
-    ASSERT_EQ(sound->Play(0, 0, 0, -1, 0), DS_OK);
+    ASSERT_EQ(Make(&sound, ToneWave(2.0), DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY), 0);
+    ASSERT_EQ(sound->Play(0, 0, 1, 99, 0), DS_OK);
     LPDIRECTSOUNDBUFFER buffer = sound->GetFreeBuffer();
-    ASSERT_TRUE(WaitFor([&] { return Position(buffer) > 4000; }));
-    DWORD before = Position(buffer);
+    ASSERT_TRUE(WaitFor([&] { return PlayPosition(buffer) > 4000; }));
+    DWORD before = PlayPosition(buffer);
     ASSERT_EQ(sound->Play(0, 0, 0, -1, 0), DS_OK);
-    EXPECT_GE(Position(buffer), before);
+    EXPECT_GE(PlayPosition(buffer), before);
     delete sound;
 }
 
-TEST_F(SoundTest, PlayAppliesOnlyTheControlsTheSoundHas) {
-    CSound* sound = nullptr;
-    std::string tone = riff::SineTone16(44100, 441, 0.05, 0.3);
-    ASSERT_EQ(Make(&sound, riff::Wave(riff::PcmFormat(1, 44100, 16), tone),
-                   DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLFREQUENCY),
-              0);
-    // Volume and frequency results are not looked at; the play result is passed back.
-    EXPECT_EQ(sound->Play(0, 0, 1 /* out of range */, 99 /* too low */, 0), DS_OK);
-    EXPECT_EQ(sound->Play(0, 0, 0, -1, 0), DS_OK);
-    EXPECT_TRUE(WaitFor([&] { return !sound->IsPlaying(); }));
+class SoundPlayerTest : public testing::Test {
+protected:
+    CSound* Load(double seconds) {
+        std::string path = sound_test::WriteTestFile("cue.wav", ToneWave(seconds));
+        CSound* sound = nullptr;
+        EXPECT_EQ(player.CreateSound(&sound, path.data()), 0);
+        return sound;
+    }
+    static DWORD Position(CSound* sound) { return PlayPosition(sound->GetFreeBuffer()); }
+    CSoundPlayer player{nullptr};
+};
+
+TEST_F(SoundPlayerTest, ReadyWithADeviceAndAMissingFileLeavesTheSoundAlone) {
+    ASSERT_TRUE(player.IsReady());
+    CSound* untouched = reinterpret_cast<CSound*>(0x30);
+    CSound* missing = untouched;
+    char name[] = "no_such_cue.wav";
+    EXPECT_EQ(player.CreateSound(&missing, name), 1);
+    EXPECT_EQ(missing, untouched);
+    EXPECT_EQ(player.Play(nullptr), 0);
+    EXPECT_FALSE(player.IsPlaying(nullptr));
+    EXPECT_EQ(player.Stop(nullptr), 0);
+}
+
+// Play again restarts a playing cue; Stop rewinds it (twice is harmless).
+TEST_F(SoundPlayerTest, PlayRestartsAndStopRewinds) {
+    CSound* sound = Load(2.0);
+    ASSERT_EQ(player.Play(sound), 0);
+    ASSERT_TRUE(WaitFor([&] { return Position(sound) > 20000; }));
+    ASSERT_EQ(player.Play(sound), 0);
+    EXPECT_TRUE(player.IsPlaying(sound));
+    EXPECT_LT(Position(sound), 20000u);
+    ASSERT_TRUE(WaitFor([&] { return Position(sound) > 4000; }));
+    EXPECT_EQ(player.Stop(sound), 0);
+    EXPECT_FALSE(player.IsPlaying(sound));
+    EXPECT_EQ(Position(sound), 0u);
+    EXPECT_EQ(player.Stop(sound), 0);
+    delete sound;
+}
+
+TEST_F(SoundPlayerTest, CueIsNoLongerPlayingOnceItEndsAndPlaysAgain) {
+    CSound* sound = Load(0.05);
+    ASSERT_EQ(player.Play(sound), 0);
+    EXPECT_TRUE(WaitFor([&] { return !player.IsPlaying(sound); }));
+    EXPECT_EQ(Position(sound), 0u);
+    ASSERT_EQ(player.Play(sound), 0); // as the frame loop does with the music
+    EXPECT_TRUE(player.IsPlaying(sound));
     delete sound;
 }
 

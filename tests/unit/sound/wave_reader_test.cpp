@@ -116,7 +116,7 @@ TEST(WaveReader, BrokenHeadersAreRefused) {
     }
 }
 
-TEST(WaveReader, CallsOutOfOrderAndMissingArguments) {
+TEST(WaveReader, CallsOutOfOrderMissingArgumentsAndFolders) {
     CWaveReader reader;
     BYTE byte = 0;
     DWORD read = 7;
@@ -124,6 +124,13 @@ TEST(WaveReader, CallsOutOfOrderAndMissingArguments) {
     EXPECT_EQ(reader.Read(&byte, 1, &read), CO_E_NOTINITIALIZED);
     char missing[] = "no_such_folder\\no_such_sound.wav";
     EXPECT_EQ(reader.Open(missing), 1);
+    // File names use backslashes.
+    std::filesystem::create_directories(sound_test::TestFolder() / "wave_folder");
+    riff::WriteFile((sound_test::TestFolder() / "wave_folder" / "in.wav").string(),
+                    riff::Wave(riff::PcmFormat(1, 8000, 8), "ab"));
+    std::string inFolder = sound_test::TestPath("wave_folder\\in.wav");
+    ASSERT_EQ(reader.Open(inFolder.data()), 0);
+    EXPECT_EQ(reader.GetSize(), 2u);
 
     ASSERT_EQ(OpenFile(reader, riff::Wave(riff::PcmFormat(1, 8000, 8), "abc")), 0);
     EXPECT_EQ(reader.Read(nullptr, 1, &read), E_INVALIDARG);
@@ -147,16 +154,6 @@ TEST(WaveReader, ResourcesStandInForMissingFiles) {
     char junk[] = "resource_junk";
     EXPECT_EQ(reader.Open(junk), 1);
     EXPECT_EQ(reader.GetSize(), 0u);
-}
-
-TEST(WaveReader, FileNamesUseBackslashes) {
-    auto folder = sound_test::TestFolder() / "wave_folder";
-    std::filesystem::create_directories(folder);
-    riff::WriteFile((folder / "in.wav").string(), riff::Wave(riff::PcmFormat(1, 8000, 8), "ab"));
-    std::string name = sound_test::TestPath("wave_folder\\in.wav");
-    CWaveReader reader;
-    ASSERT_EQ(reader.Open(name.data()), 0);
-    EXPECT_EQ(reader.GetSize(), 2u);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // Builds RIFF WAVE files byte by byte for the sound tests, including broken ones: every
-// chunk may claim a size other than the bytes it really carries.
+// chunk may claim a size other than the bytes it really carries. Also sine tones to fill them.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <numbers>
 #include <optional>
 #include <string>
 
@@ -49,6 +51,16 @@ inline std::string PcmFormat(uint16_t channels, uint32_t rate, uint16_t bits) {
 
 inline std::string Wave(const std::string& format, const std::string& data) {
     return Riff("WAVE", format + Chunk("data", data));
+}
+
+// A 16-bit mono sine tone as little-endian sample bytes.
+inline std::string SineTone16(uint32_t rate, double frequency, double seconds, double amplitude) {
+    std::string bytes;
+    for (size_t i = 0; i < size_t(rate * seconds); ++i) {
+        double value = amplitude * 32767.0 * std::sin(2 * std::numbers::pi * frequency * i / rate);
+        bytes += Word(uint16_t(int16_t(std::lround(value))));
+    }
+    return bytes;
 }
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {

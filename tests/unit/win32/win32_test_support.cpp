@@ -42,6 +42,17 @@ LPCSTR TestClassName() {
     return "RwTestWindow";
 }
 
+HWND WindowOfNewClass(LPCSTR className, WNDPROC procedure) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    EXPECT_NE(RegisterClassExA(&windowClass), 0);
+    return CreateWindowA(className, className, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
 void WindowTest::SetUp() {
     window_ = CreateWindowA(TestClassName(), "win32 test", WS_OVERLAPPEDWINDOW, 100, 100, 320, 240,
                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);

@@ -30,6 +30,9 @@ std::vector<Received>& ReceivedMessages();
 // does, and passes everything else to DefWindowProcA.
 LPCSTR TestClassName();
 
+// Registers a class of that name with that procedure and makes a popup window of it.
+HWND WindowOfNewClass(LPCSTR className, WNDPROC procedure);
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
