@@ -5,7 +5,10 @@
 
 #include <d3d9_recording.h>
 #include <key_state.h>
+#include <sdl_window.h>
 #include <windows.h>
+
+#include <SDL.h>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +98,34 @@ TEST_F(StartupTest, PlaysFromTheTitleAndQuitsWithEscapeOnTheTitle) {
     EXPECT_EQ(d3d9rec::LiveObjects(), 0u) << "everything made is released before the device";
     EXPECT_EQ(g_pDevice, nullptr);
     EXPECT_EQ(g_pD3D, nullptr);
+}
+
+TEST_F(StartupTest, TheWindowsCloseBoxEndsTheGameInPlay) {
+    // Space on the title, then in play the close box: the window procedure's WM_DESTROY lets
+    // the device go and the loop ends with WM_QUIT.
+    int presents = 0;
+    d3d9rec::OnCall("Present", [&](const d3d9rec::Call&) {
+        ++presents;
+        if (presents == 2 || presents == 3) {
+            win32::RecordKeyEvent(VK_SPACE, presents == 2);
+        } else if (presents == 5) {
+            const auto window = d3d9rec::CallsNamed("CreateDevice").at(0).args[2].Int();
+            SDL_Event close = {};
+            close.type = SDL_WINDOWEVENT;
+            close.window.event = SDL_WINDOWEVENT_CLOSE;
+            close.window.windowID =
+                SDL_GetWindowID(win32sdl::SdlWindowOf(reinterpret_cast<HWND>(window)));
+            SDL_PushEvent(&close);
+        }
+    });
+
+    const auto [code, shown] = Run();
+
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(ClearColours().back(), kWhite) << "closed in play";
+    EXPECT_EQ(presents, 5) << "no frame after the close";
+    EXPECT_EQ(d3d9rec::LiveObjects(), 0u);
 }
 
 TEST_F(StartupTest, FailedStartUpSaysWhyAndEndsBeforeTheFrameLoop) {
