@@ -195,7 +195,8 @@ struct Config {
 Config& Settings(); // change before the call that reads it
 
 // --- Lifetime ----------------------------------------------------------------------------
-// Clears the log, the chosen results, the reactions and the configuration. Live objects stay alive.
+// Clears the log, the chosen results, the reactions and the configuration. Live objects
+// stay alive.
 void Reset();
 // Recording objects created and not yet destroyed.
 std::size_t LiveObjects();
