@@ -107,13 +107,11 @@ LONG WINAPI mmioSeek(HMMIO handle, LONG offset, int origin) {
 }
 
 MMRESULT WINAPI mmioGetInfo(HMMIO handle, LPMMIOINFO info, UINT) {
+    if (const MMRESULT refused = mmio::CheckHandleAndArgument(handle, info);
+        refused != MMSYSERR_NOERROR) {
+        return refused;
+    }
     mmio::File* file = mmio::FromHandle(handle);
-    if (file == nullptr) {
-        return MMSYSERR_INVALHANDLE;
-    }
-    if (info == nullptr) {
-        return MMSYSERR_INVALPARAM;
-    }
     *info = file->info;
     return MMSYSERR_NOERROR;
 }
@@ -132,13 +130,11 @@ void TakeReadPointer(mmio::File* file, LPCMMIOINFO info) {
 } // namespace
 
 MMRESULT WINAPI mmioSetInfo(HMMIO handle, LPCMMIOINFO info, UINT) {
+    if (const MMRESULT refused = mmio::CheckHandleAndArgument(handle, info);
+        refused != MMSYSERR_NOERROR) {
+        return refused;
+    }
     mmio::File* file = mmio::FromHandle(handle);
-    if (file == nullptr) {
-        return MMSYSERR_INVALHANDLE;
-    }
-    if (info == nullptr) {
-        return MMSYSERR_INVALPARAM;
-    }
     TakeReadPointer(file, info);
     return MMSYSERR_NOERROR;
 }

@@ -37,13 +37,11 @@ bool Matches(const MMCKINFO& found, const MMCKINFO& wanted, UINT flags) {
 } // namespace
 
 MMRESULT WINAPI mmioDescend(HMMIO handle, LPMMCKINFO chunk, const MMCKINFO* parent, UINT flags) {
+    if (const MMRESULT refused = mmio::CheckHandleAndArgument(handle, chunk);
+        refused != MMSYSERR_NOERROR) {
+        return refused;
+    }
     mmio::File* file = mmio::FromHandle(handle);
-    if (file == nullptr) {
-        return MMSYSERR_INVALHANDLE;
-    }
-    if (chunk == nullptr) {
-        return MMSYSERR_INVALPARAM;
-    }
     uint64_t end = parent != nullptr ? uint64_t(parent->dwDataOffset) + parent->cksize : UINT64_MAX;
     // Each pass moves at least 8 bytes on, and positions are bounded, so the walk ends.
     for (;;) {
@@ -72,13 +70,11 @@ MMRESULT WINAPI mmioDescend(HMMIO handle, LPMMCKINFO chunk, const MMCKINFO* pare
 }
 
 MMRESULT WINAPI mmioAscend(HMMIO handle, LPMMCKINFO chunk, UINT) {
+    if (const MMRESULT refused = mmio::CheckHandleAndArgument(handle, chunk);
+        refused != MMSYSERR_NOERROR) {
+        return refused;
+    }
     mmio::File* file = mmio::FromHandle(handle);
-    if (file == nullptr) {
-        return MMSYSERR_INVALHANDLE;
-    }
-    if (chunk == nullptr) {
-        return MMSYSERR_INVALPARAM;
-    }
     long long next = (long long)chunk->dwDataOffset + chunk->cksize + (chunk->cksize & 1);
     return file->MoveTo(next) ? MMSYSERR_NOERROR : MMIOERR_CANNOTSEEK;
 }

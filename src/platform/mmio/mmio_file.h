@@ -28,4 +28,13 @@ inline File* FromHandle(HMMIO handle) {
     return reinterpret_cast<File*>(handle);
 }
 
+// What a call taking a handle and a structure answers before anything else: an unknown handle
+// first, then a missing structure; MMSYSERR_NOERROR when both are there.
+inline MMRESULT CheckHandleAndArgument(HMMIO handle, const void* argument) {
+    if (FromHandle(handle) == nullptr) {
+        return MMSYSERR_INVALHANDLE;
+    }
+    return argument == nullptr ? MMSYSERR_INVALPARAM : MMSYSERR_NOERROR;
+}
+
 } // namespace mmio
