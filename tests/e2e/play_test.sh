@@ -71,8 +71,7 @@ else
 fi
 game_pid=$!
 
-# Under Wine the first run may also wait for the Wine prefix to be made (by this run or a
-# parallel test holding its lock).
+# Under Wine a run outside ctest (which makes the prefix first) may make the Wine prefix.
 window=""
 start_timeout=120
 [ $wine -eq 1 ] && start_timeout=300

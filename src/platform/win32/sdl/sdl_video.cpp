@@ -20,11 +20,3 @@ bool EnsureSdlVideo() {
 }
 
 } // namespace win32sdl
-
-#if defined(__SANITIZE_ADDRESS__)
-// SDL video opens a D-Bus connection whose buffers libdbus keeps until the process ends;
-// the leak checker must not count them against programs that make a window.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
-}
-#endif
