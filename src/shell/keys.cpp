@@ -79,18 +79,24 @@ void HandlePlayKeys(float dt) {
     }
 }
 
-// The level-complete and game-over screens (and the introduction over a level in play).
+// The level-complete and game-over screens. The introduction over a level in play has no
+// keys here, and Space is not even read there: reading it would clear its "pressed since the
+// last query" bit, and a tap must still count when Escape leads to the title.
 void HandleScreenKeys() {
-    if (g_pLevel == nullptr || !KeyDown(VK_SPACE)) {
+    if (g_pLevel == nullptr) {
         return;
     }
     if (g_pLevel->gameOver) {
-        LoadLevel(g_nLevel);
+        if (KeyDown(VK_SPACE)) {
+            LoadLevel(g_nLevel);
+        }
     } else if (g_pLevel->complete) {
-        ++g_nLevel;
-        if (LoadLevel(g_nLevel) != 0) {
-            g_nLevel = 0;
-            LoadLevel(0);
+        if (KeyDown(VK_SPACE)) {
+            ++g_nLevel;
+            if (LoadLevel(g_nLevel) != 0) {
+                g_nLevel = 0;
+                LoadLevel(0);
+            }
         }
     }
 }

@@ -60,6 +60,8 @@ void TransformRay(D3DXVECTOR3* origin, D3DXVECTOR3* direction, const D3DXMATRIX*
 LRESULT CALLBACK WndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DESTROY:
+        // The game's objects go before the device, as when the loop ends by the keys.
+        ReleaseGameObjects();
         Cleanup();
         PostQuitMessage(0);
         return 0;

@@ -31,8 +31,8 @@ Tile NextTile(int x, int y, char heading) {
 }
 
 D3DXVECTOR3 TileCentre(int x, int y) {
-    // Worked in double and stored as floats, so far-off tiles round only once.
-    const double half = TILE_SIZE / 2.0;
-    return D3DXVECTOR3(static_cast<float>(TILE_SIZE * x + half),
-                       static_cast<float>(TILE_SIZE * y + half), 0.0f);
+    // 10.0 x + 5.0 worked in double and stored as floats, so far-off tiles round only once.
+    const double size = TILE_SIZE;
+    return D3DXVECTOR3(static_cast<float>(size * x + size / 2.0),
+                       static_cast<float>(size * y + size / 2.0), 0.0f);
 }

@@ -59,9 +59,9 @@ CLevelObject MakePiece(const char* kind, int degrees) {
     return piece;
 }
 
-// The piece that continues a track leaving its end with heading (one of the four): a
-// straight piece along it, or the corner that turns it left or right. Nothing for any other
-// turn letter.
+// The piece that continues a track leaving its end with heading: a straight piece along it
+// (east-west for a heading other than the four), or the corner that turns it left or right
+// (none for a heading other than the four). Nothing for any other turn letter.
 std::optional<CLevelObject> PieceFor(char turn, char heading) {
     if (turn == 's') {
         return MakePiece("rails", heading == 'n' || heading == 's' ? 90 : 0);
@@ -131,13 +131,8 @@ int CLevel::LayPiece(char turn) {
     if (trackEndX == finishX && trackEndY == finishY && trackEndDir == finishDir) {
         return 0;
     }
-    // A track end without one of the four headings (a level whose start heading is some
-    // other character) has no tile beyond it and no piece that continues it, so nothing can
-    // be laid and the run is lost, as when the tile beyond is taken.
-    if (!IsHeading(trackEndDir)) {
-        gameOver = true;
-        return 1;
-    }
+    // Without one of the four headings (a level whose start heading is some other
+    // character) the tile beyond the track end is the track-end tile itself.
     const Tile next = NextTile(trackEndX, trackEndY, trackEndDir);
     if (!IsOnGrid(next.x, next.y) || LiveObjectAt(next.x, next.y)) {
         gameOver = true;
@@ -145,6 +140,11 @@ int CLevel::LayPiece(char turn) {
     }
     std::optional<CLevelObject> piece = PieceFor(turn, trackEndDir);
     if (!piece) {
+        // A turn has no corner to continue such a track end, and the run is lost as when
+        // the tile beyond is taken; an unknown turn letter only lays nothing.
+        if (turn == 'l' || turn == 'r') {
+            gameOver = true;
+        }
         return 1;
     }
     piece->x = next.x;

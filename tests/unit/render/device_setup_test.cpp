@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <tuple>
 
@@ -107,6 +108,42 @@ TEST_F(DeviceSetupTest, WindowedSetUpMakesWhatTheGameNeeds) {
     EXPECT_EQ(g_pGrid->m_linesAlongX + g_pGrid->m_linesAlongY, 22);
     EXPECT_EQ(g_pGrid->m_xExtent, 100.0f);
     EXPECT_NE(g_pSoundManager, nullptr);
+}
+
+TEST_F(DeviceSetupTest, SetUpStartsTheGameOnTheTitleWithItsDefaults) {
+    for (bool* flag : {&g_bShowClickVector, &g_bKeyEndDown, &g_bPaused, &g_bKeyPauseDown,
+                       &g_bKeyEscDown, &g_bShowIntroduction, &g_bMusicOff, &g_bKeyMDown}) {
+        *flag = true;
+    }
+    g_bShowGrid = g_bShowMenu = false;
+    g_vPointer = D3DXVECTOR3(1.0f, 2.0f, 3.0f);
+    std::memset(&g_light, 0xFF, sizeof(g_light));
+    const int cursorBefore = ShowCursor(TRUE) - 1;
+    ShowCursor(FALSE);
+
+    ASSERT_EQ(SetUpWith(kWindowed).first, D3D_OK);
+
+    for (bool* flag : {&g_bShowClickVector, &g_bKeyEndDown, &g_bPaused, &g_bKeyPauseDown,
+                       &g_bKeyEscDown, &g_bShowIntroduction, &g_bMusicOff, &g_bKeyMDown}) {
+        EXPECT_FALSE(*flag);
+    }
+    EXPECT_TRUE(g_bShowGrid);
+    EXPECT_TRUE(g_bShowMenu) << "the title screen is up";
+    EXPECT_EQ(g_vPointer, D3DXVECTOR3(0.0f, 0.0f, 0.0f));
+    // The ground z = 0, facing up.
+    EXPECT_EQ(std::make_tuple(g_groundPlane.a, g_groundPlane.b, g_groundPlane.c, g_groundPlane.d),
+              std::make_tuple(0.0f, 0.0f, 1.0f, 0.0f));
+    // A white directional light straight down, every other field zero.
+    D3DLIGHT9 light;
+    std::memset(&light, 0, sizeof(light));
+    light.Type = D3DLIGHT_DIRECTIONAL;
+    light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    light.Specular = {0.7f, 0.7f, 0.7f, 1.0f};
+    light.Ambient = {0.5f, 0.5f, 0.5f, 1.0f};
+    light.Direction = D3DXVECTOR3(0.0f, 0.0f, -1.0f);
+    EXPECT_EQ(0, std::memcmp(&g_light, &light, sizeof(light)));
+    // The system cursor is hidden: the game draws its own pointer.
+    EXPECT_EQ(ShowCursor(TRUE), cursorBefore) << "one ShowCursor(FALSE) more than before";
 }
 
 TEST_F(DeviceSetupTest, EachConfigurationFillsItsPresentParameters) {

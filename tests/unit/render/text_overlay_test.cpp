@@ -1,7 +1,10 @@
 // The overlay texts: their strings, rectangles, format and colour.
+#include "render/scene.h"
 #include "render/text_overlay.h"
 #include "shell/game_state.h"
 #include "world/level.h"
+
+#include "../d3d9/recording_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +86,57 @@ TEST_F(TextOverlayTest, TextsStandAtTheirRectanglesInBlackGivenAFontAndALevel) {
     DrawScore();
     DrawLabelledVector("Click Vector", D3DXVECTOR3(0.0f, 0.0f, 0.0f));
     EXPECT_EQ(font.drawn.size(), 3u);
+}
+
+// The scene's own texts: "PAUSED" while paused, and the frame rate in every frame, also
+// once the level is over.
+class SceneTextTest : public d3d9rec::testing::RecordingTest {
+protected:
+    void SetUp() override {
+        RecordingTest::SetUp();
+        D3DPRESENT_PARAMETERS params = d3d9rec::testing::WindowedParameters();
+        params.AutoDepthStencilFormat = D3DFMT_D24S8; // the frame clears the stencil too
+        g_pDevice = OtherDevice(params);
+        g_pFont = &font;
+        g_bShowClickVector = g_bShowGrid = g_bPaused = false;
+    }
+    void TearDown() override {
+        g_pDevice->Release();
+        g_pDevice = nullptr;
+        g_pFont = nullptr;
+        g_pLevel = nullptr;
+        RecordingTest::TearDown();
+    }
+    std::vector<std::string> TextsOfAFrame(int fps) {
+        font.drawn.clear();
+        RenderScene(0.01f, fps);
+        std::vector<std::string> texts;
+        for (const auto& text : font.drawn) {
+            const RECT& r = text.rect;
+            texts.push_back(text.text + " @ " + std::to_string(r.left) + "," +
+                            std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                            std::to_string(r.bottom));
+        }
+        return texts;
+    }
+    RecordingFont font;
+};
+
+TEST_F(SceneTextTest, PausedAndTheFrameRateStandAtTheirRectangles) {
+    CLevel level(g_pDevice, nullptr, "no such level file");
+    g_pLevel = &level;
+    EXPECT_EQ(TextsOfAFrame(60),
+              (std::vector<std::string>{"Score: 0 @ 500,0,100,100", "fps: 60 @ 0,0,500,100"}));
+    g_bPaused = true;
+    EXPECT_EQ(TextsOfAFrame(1234),
+              (std::vector<std::string>{"PAUSED @ 300,0,300,100", "Score: 0 @ 500,0,100,100",
+                                        "fps: 1234 @ 0,0,500,100"}));
+    level.gameOver = true;
+    EXPECT_EQ(TextsOfAFrame(0), (std::vector<std::string>{"fps: 0 @ 0,0,500,100"}));
+    for (const auto& text : font.drawn) {
+        EXPECT_EQ(text.format, static_cast<DWORD>(DT_NOCLIP));
+        EXPECT_EQ(text.colour, 0xFF000000u);
+    }
 }
 
 } // namespace

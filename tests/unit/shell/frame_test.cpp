@@ -5,6 +5,10 @@
 
 #include "shell_fixture.h"
 
+#include "../sound/sound_test_util.h"
+#include "sound/sound.h"
+
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -86,6 +90,42 @@ TEST_F(FrameTest, AFailedClearAbandonsTheFrameAndAFailedPresentIsReported) {
     EXPECT_EQ(shown, "Error: Error calling Clear: Invalid call.\n"
                      "Error: Error calling Present: Device was lost.\n");
     EXPECT_EQ(d3d9rec::CallsNamed("BeginScene").size(), 2u) << "the failed frame began nothing";
+}
+
+TEST_F(FrameTest, MusicRestartsWhenItEndsAndStartsFromItsBeginningWhenSwitchedOn) {
+    // A fifth of a second of "blues" on OpenAL's null device, which plays in real time.
+    std::filesystem::create_directories(root_ / "base" / "sounds");
+    Write("styles.txt", "0 base\n");
+    Write("base/sounds.txt", "blues blues.wav\n");
+    riff::WriteFile((root_ / "base" / "sounds" / "blues.wav").string(),
+                    riff::Wave(riff::PcmFormat(1, 44100, 16), std::string(17640, '\0')));
+    ASSERT_TRUE(g_pSoundManager->IsReady());
+    g_pCatalog->LoadStyles();
+    g_pCatalog->LoadSounds(0);
+    CSound* blues = g_pCatalog->GetSound("blues");
+    ASSERT_NE(blues, nullptr);
+    const auto position = [blues] { return sound_test::PlayPosition(blues->GetFreeBuffer()); };
+    using sound_test::WaitFor;
+
+    RunFrame(0.01f, 60);
+    EXPECT_TRUE(g_pSoundManager->IsPlaying(blues));
+    ASSERT_TRUE(WaitFor([&] { return position() > 0; }));
+
+    // Switched off: stopped in the next frame and rewound.
+    g_bMusicOff = true;
+    RunFrame(0.01f, 60);
+    EXPECT_FALSE(g_pSoundManager->IsPlaying(blues));
+    EXPECT_EQ(position(), 0u);
+    RunFrame(0.01f, 60);
+    EXPECT_FALSE(g_pSoundManager->IsPlaying(blues)) << "stays off";
+
+    // Switched on: plays again from its start; when it ends, the next frame starts it again.
+    g_bMusicOff = false;
+    RunFrame(0.01f, 60);
+    EXPECT_TRUE(g_pSoundManager->IsPlaying(blues));
+    ASSERT_TRUE(WaitFor([&] { return !g_pSoundManager->IsPlaying(blues); }));
+    RunFrame(0.01f, 60);
+    EXPECT_TRUE(g_pSoundManager->IsPlaying(blues));
 }
 
 TEST(FrameClock, RateIsFramesOverWholeSecondsRefreshedAboutOnceASecond) {

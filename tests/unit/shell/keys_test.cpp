@@ -70,6 +70,18 @@ TEST_F(KeysTest, EscapeFromPlayShowsTheTitleAndOnlyAFreshPressQuits) {
     Frame();
     EXPECT_TRUE(g_bShowMenu);
     EXPECT_FALSE(g_bShowIntroduction);
+
+    // The introduction does not read Space: a tap there while Escape is held still counts on
+    // the title that Escape's release leads to, and starts the level.
+    g_bShowMenu = false;
+    g_bShowIntroduction = true;
+    Press(VK_ESCAPE);
+    Tap(VK_SPACE);
+    Frame();
+    Release(VK_ESCAPE);
+    Frame();
+    EXPECT_FALSE(g_bShowMenu) << "the level started";
+    EXPECT_FALSE(g_bShowIntroduction);
 }
 
 TEST_F(KeysTest, TitleKeysStartTheLevelFromItsFileOrShowTheIntroduction) {

@@ -90,20 +90,16 @@ TEST_F(WindowProcTest, ALineAlongTheGroundResetsThePointerAndFiresNothing) {
     EXPECT_LT(g_vPointer.y, 0.0f);
 }
 
-TEST_F(WindowProcTest, ClosingReleasesTheDeviceOnceAndQuits) {
-    IDirect3D9* d3d = g_pD3D;
-    d3d->AddRef();
-    g_pDevice->AddRef();
-    IDirect3DDevice9* device = g_pDevice;
+TEST_F(WindowProcTest, ClosingReleasesEverythingAndQuits) {
     EXPECT_EQ(WndProc(shell_test::GameWindow(), WM_DESTROY, 0, 0), 0);
     EXPECT_EQ(g_pDevice, nullptr);
     EXPECT_EQ(g_pD3D, nullptr);
+    EXPECT_EQ(g_pLevel, nullptr);
+    EXPECT_EQ(g_pCatalog, nullptr);
+    EXPECT_EQ(d3d9rec::LiveObjects(), 0u) << "the game's objects went with the device";
     MSG message;
     ASSERT_TRUE(PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
-    // Put them back for the fixture to release.
-    g_pDevice = device;
-    g_pD3D = d3d;
 }
 
 } // namespace

@@ -102,7 +102,7 @@ TEST_F(StartupTest, PlaysFromTheTitleAndQuitsWithEscapeOnTheTitle) {
 
 TEST_F(StartupTest, TheWindowsCloseBoxEndsTheGameInPlay) {
     // Space on the title, then in play the close box: the window procedure's WM_DESTROY lets
-    // the device go and the loop ends with WM_QUIT.
+    // the game's objects and then the device go, and the loop ends with WM_QUIT.
     int presents = 0;
     d3d9rec::OnCall("Present", [&](const d3d9rec::Call&) {
         ++presents;

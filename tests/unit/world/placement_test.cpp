@@ -34,6 +34,10 @@ TEST(Placement, ObjectsAreScaledTurnedAndCentredOnTheirTile) {
     // Doubled in size, +x turned onto +y.
     ExpectNear(Moved(world, 1, 0, 0), D3DXVECTOR3(35.0f, 47.0f, 0.0f));
     ExpectNear(Moved(world, 0, 0, 1), D3DXVECTOR3(35.0f, 45.0f, 2.0f));
+
+    // Far off, the centre is rounded to a float once: 10 x 16777217 + 5 is 167772175, whose
+    // nearest float is 167772176 (a float product of the tile number would give 167772160).
+    EXPECT_EQ(Object("rails", 16777217, 0, 0).GetWorldMatrix()._41, 167772176.0f);
 }
 
 TEST(Placement, TheTrainFacesItsHeadingAboveItsTile) {

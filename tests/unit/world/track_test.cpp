@@ -169,14 +169,27 @@ TEST(Track, DeadRecordsAreAnsweredByObjectAtButPassedOverByTheTrack) {
     EXPECT_EQ(none.kind, "");
 }
 
-// A track end whose heading is not one of the four letters has no tile beyond it: every turn
-// fails and loses the run. A turn letter other than l, r, s lays nothing and fails without
-// touching gameOver.
-TEST(Track, NoHeadingOrUnknownTurnLaysNothing) {
+// A track end whose heading is not one of the four letters: the tile beyond it is the
+// track-end tile itself. A straight piece goes there, east-west, and the track end stays;
+// turns have no corner for it and lose the run; a taken tile loses it for every turn. A turn
+// letter other than l, r, s lays nothing and fails without touching gameOver.
+TEST(Track, NoHeadingOrUnknownTurn) {
     for (const char heading : {'x', '\0'}) {
-        for (const char turn : {'l', 'r', 's'}) {
-            auto level = Board(10, 8, 2, 6, heading);
-            EXPECT_EQ(TrackEnd(*level), std::make_tuple(2, 6, heading));
+        auto level = Board(10, 8, 2, 6, heading);
+        EXPECT_EQ(TrackEnd(*level), std::make_tuple(2, 6, heading));
+        EXPECT_EQ(level->LayPiece('s'), 0);
+        ASSERT_EQ(level->objects.size(), 1u);
+        EXPECT_EQ(level->objects[0].kind, "rails");
+        EXPECT_EQ(level->objects[0].x, 2);
+        EXPECT_EQ(level->objects[0].y, 6);
+        EXPECT_EQ(AngleToWholeDegrees(level->objects[0].angle), 0.0);
+        EXPECT_EQ(TrackEnd(*level), std::make_tuple(2, 6, heading));
+        EXPECT_FALSE(level->gameOver);
+        EXPECT_EQ(level->LayPiece('s'), 1) << "the tile is taken now";
+        EXPECT_TRUE(level->gameOver);
+
+        for (const char turn : {'l', 'r'}) {
+            level = Board(10, 8, 2, 6, heading);
             EXPECT_EQ(level->LayPiece(turn), 1);
             EXPECT_TRUE(level->gameOver);
             EXPECT_TRUE(level->objects.empty());
