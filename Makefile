@@ -1,14 +1,20 @@
-# make play     installs what is missing, builds, starts the windowed game
+# make play     installs what is missing, builds, starts the windowed game on content/
+#               (VARIANT=fullscreen, windowed-aa or fullscreen-aa for the other three)
 # make test     installs what is missing, builds (ASan + UBSan), runs every test
-# make windows  cross-builds the Windows programs into build-windows/bin/
+# make content  writes the style folder of content/ anew from the generator
+# make windows  cross-builds the Windows programs into build-windows/bin/ and lays out
+#               build-windows/dist/railwright/ (programs and content) and its zip
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
 # make bench    builds both programs without sanitizers and runs the render, update and game
 #               benchmarks
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+VARIANT ?= windowed
+# Without sanitizers: for playing, the content generator and the benchmarks.
+RELEASE_CONFIGURE = cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build play test windows fuzz bench clean
+.PHONY: all deps build play content test windows fuzz bench clean
 
 all: build
 
@@ -19,9 +25,15 @@ build: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRW_SANITIZE=ON
 	cmake --build build -j $(JOBS)
 
-play: build
-	@echo "The game itself is not built yet: there is nothing to play." >&2
-	@exit 1
+play: deps
+	$(RELEASE_CONFIGURE)
+	cmake --build build-release -j $(JOBS) --target railwright-$(VARIANT)
+	cd content && ../build-release/bin/railwright-$(VARIANT)
+
+content: deps
+	$(RELEASE_CONFIGURE)
+	cmake --build build-release -j $(JOBS) --target railwright-content
+	build-release/bin/railwright-content content
 
 windows: deps
 	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -38,11 +50,10 @@ fuzz: deps
 	scripts/run-fuzzers build-fuzz/bin $(FUZZ_SECONDS)
 
 bench: windows
-	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
-	cmake --build build-release -j $(JOBS) --target render_bench update_bench
+	$(RELEASE_CONFIGURE)
+	cmake --build build-release -j $(JOBS) --target render_bench update_bench game_bench
 	scripts/run-render-bench build-release/bin/render_bench build-windows/bin/render_bench.exe
 	build-release/bin/update_bench
-	cmake --build build-release -j $(JOBS) --target game_bench
 	scripts/run-game-bench build-release/bin/game_bench build-windows/bin/game_bench.exe
 
 clean:

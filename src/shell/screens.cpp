@@ -16,13 +16,6 @@ D3DXVECTOR3 Bits(std::uint32_t x, std::uint32_t y, std::uint32_t z) {
     return D3DXVECTOR3(std::bit_cast<float>(x), std::bit_cast<float>(y), std::bit_cast<float>(z));
 }
 
-void SetTitlePose() {
-    g_camera.position = Bits(0x3ED3EA61, 0x4036B3F2, 0x428455EE);
-    g_camera.up = Bits(0x3B0741AF, 0xBF7FFFD3, 0x3A8BE068);
-    g_camera.look = Bits(0xB68D61A8, 0xBA8BE0C6, 0xBF7FFFF6);
-    g_camera.right = Bits(0x3F7FFFDC, 0x3B074197, 0xB6D748FB);
-}
-
 // The picture of the screen that is up, by precedence; null in play.
 const char* ScreenModel() {
     if (g_bShowMenu) {
@@ -42,6 +35,13 @@ const char* ScreenModel() {
 
 } // namespace
 
+void SetTitlePose(CCamera& camera) {
+    camera.position = Bits(0x3ED3EA61, 0x4036B3F2, 0x428455EE);
+    camera.up = Bits(0x3B0741AF, 0xBF7FFFD3, 0x3A8BE068);
+    camera.look = Bits(0xB68D61A8, 0xBA8BE0C6, 0xBF7FFFF6);
+    camera.right = Bits(0x3F7FFFDC, 0x3B074197, 0xB6D748FB);
+}
+
 void DrawModel(const char* name) {
     DrawCatalogModel(g_pDevice, g_pCatalog, name);
 }
@@ -51,7 +51,7 @@ void RenderScreens(float /*dt*/, int /*fps*/) {
         return;
     }
     if (!g_bPaused) {
-        SetTitlePose();
+        SetTitlePose(g_camera);
     }
     BeginLitScene();
     g_pDevice->SetTransform(D3DTS_WORLD, &g_matWorld);
