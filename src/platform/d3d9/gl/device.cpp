@@ -37,8 +37,10 @@ Device::Device(Direct3D* direct3d, const D3DPRESENT_PARAMETERS& params, HWND hwn
     gl_.BindSampler(sampler_);
     // Faces that are clockwise on screen are the platform's front faces.
     gl_.Call(glFrontFace, GL_CW);
-    // Rows of textures with three-byte or two-byte texels need not be 4-byte aligned.
+    // Rows of textures with three-byte or two-byte texels need not be 4-byte aligned, sent
+    // or read back.
     gl_.Call(glPixelStorei, GL_UNPACK_ALIGNMENT, 1);
+    gl_.Call(glPixelStorei, GL_PACK_ALIGNMENT, 1);
     // The platform's pixel centres lie on whole coordinates, GL's half a pixel further on:
     // shift by just under half a pixel so that edges through pixel centres fall the same way.
     constexpr float kJustUnderHalf = 63.0f / 64.0f;

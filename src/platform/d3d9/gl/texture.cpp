@@ -50,12 +50,14 @@ Texture::Texture(Device* device, const TextureShape& shape)
     if (format.opaque) {
         gl.Call(glTexParameteri, GL_TEXTURE_2D, GL_TEXTURE_SWIZZLE_A, GL_ONE);
     }
+    // Every level starts out all zero, as the platform's new textures do.
+    const std::vector<std::uint8_t> zeros(std::size_t{shape.width} * shape.height * pixelBytes_);
     for (UINT level = 0; level < shape.levels; ++level) {
         UINT w = d3d9common::MipLevelSide(shape.width, level);
         UINT h = d3d9common::MipLevelSide(shape.height, level);
-        levels_.push_back(Level{w, h, std::vector<std::uint8_t>(std::size_t{w} * h * pixelBytes_)});
+        levels_.push_back(Level{w, h, {}});
         gl.Call(glTexImage2D, GL_TEXTURE_2D, GLint(level), format.internalFormat, GLsizei(w),
-                GLsizei(h), 0, format.layout, format.type, levels_.back().pixels.data());
+                GLsizei(h), 0, format.layout, format.type, zeros.data());
     }
 }
 
@@ -98,6 +100,7 @@ HRESULT Texture::LockRect(UINT level, D3DLOCKED_RECT* locked, const RECT* rect, 
         return D3DERR_INVALIDCALL;
     }
     std::size_t pitch = std::size_t{target.width} * pixelBytes_;
+    Download(level);
     locked->Pitch = static_cast<INT>(pitch);
     locked->pBits =
         target.pixels.data() + std::size_t(area.top) * pitch + std::size_t(area.left) * pixelBytes_;
@@ -114,7 +117,19 @@ HRESULT Texture::UnlockRect(UINT level) {
     if (levels_[level].written) {
         Upload(level);
     }
+    // GL keeps the texels from here on; the level's copy lives only while it is locked.
+    std::vector<std::uint8_t>().swap(levels_[level].pixels);
     return D3D_OK;
+}
+
+void Texture::Download(UINT level) {
+    const GlFormat& format = *FindFormat(shape_.format);
+    Level& target = levels_[level];
+    target.pixels.resize(std::size_t{target.width} * target.height * pixelBytes_);
+    GlState& gl = device_->Gl();
+    gl.BindTexture(name_);
+    gl.Call(glGetTexImage, GL_TEXTURE_2D, GLint(level), format.layout, format.type,
+            target.pixels.data());
 }
 
 void Texture::Upload(UINT level) {

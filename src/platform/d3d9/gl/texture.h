@@ -1,5 +1,6 @@
-// Textures: every mip level has a copy in memory that LockRect hands out, and UnlockRect
-// uploads into the level of one GL texture.
+// Textures: the texels live in one GL texture. LockRect hands out a copy of the level read
+// back from it, which UnlockRect uploads (unless the lock was read-only) and lets go, so that
+// a texture is not held twice in memory (GL's software renderer keeps its own in ours).
 #pragma once
 
 #include "ref_counted.h"
@@ -57,6 +58,7 @@ private:
     };
 
     void Upload(UINT level);
+    void Download(UINT level);
 
     Device* device_;
     TextureShape shape_;
