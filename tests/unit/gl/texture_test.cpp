@@ -187,5 +187,48 @@ TEST_F(TextureTest, CreatingAndLockingRejectBadArguments) {
     texture->Release();
 }
 
+// GL holds the texels: a lock reads back what the last unlock left, a new texture is all zero,
+// and a lock of part of a level keeps the rest. Two- and three-byte texels leave rows that
+// are not 4-byte aligned.
+TEST_F(TextureTest, LocksSeeWhatEarlierUnlocksLeft) {
+    MakeDevice();
+    for (const auto& [format, bytes] : {std::pair{D3DFMT_R5G6B5, 2}, std::pair{D3DFMT_R8G8B8, 3},
+                                        std::pair{D3DFMT_A8R8G8B8, 4}}) {
+        IDirect3DTexture9* texture = nullptr;
+        ASSERT_EQ(device_->CreateTexture(5, 3, 2, 0, format, D3DPOOL_MANAGED, &texture, nullptr),
+                  D3D_OK);
+        const std::size_t size = std::size_t{5} * 3 * bytes;
+        D3DLOCKED_RECT locked{};
+        ASSERT_EQ(texture->LockRect(0, &locked, nullptr, D3DLOCK_READONLY), D3D_OK);
+        EXPECT_EQ(std::vector<char>(static_cast<char*>(locked.pBits),
+                                    static_cast<char*>(locked.pBits) + size),
+                  std::vector<char>(size, 0))
+            << "a new texture is all zero";
+        texture->UnlockRect(0);
+
+        std::vector<char> written(size);
+        for (std::size_t i = 0; i < size; ++i) {
+            written[i] = static_cast<char>(i * 7 + 1);
+        }
+        ASSERT_EQ(texture->LockRect(0, &locked, nullptr, 0), D3D_OK);
+        std::memcpy(locked.pBits, written.data(), size);
+        texture->UnlockRect(0);
+        // One texel in the middle, through a lock of just that texel.
+        RECT middle{2, 1, 3, 2};
+        ASSERT_EQ(texture->LockRect(0, &locked, &middle, 0), D3D_OK);
+        std::memset(locked.pBits, 0x5A, bytes);
+        texture->UnlockRect(0);
+        std::memset(written.data() + (5 + 2) * bytes, 0x5A, bytes);
+
+        ASSERT_EQ(texture->LockRect(0, &locked, nullptr, D3DLOCK_READONLY), D3D_OK);
+        EXPECT_EQ(std::vector<char>(static_cast<char*>(locked.pBits),
+                                    static_cast<char*>(locked.pBits) + size),
+                  written)
+            << "format " << format;
+        texture->UnlockRect(0);
+        texture->Release();
+    }
+}
+
 } // namespace
 } // namespace gltest
