@@ -3,14 +3,18 @@
 # race) and exports DISPLAY; xvfb_stop ends it. Needs $scratch, a private temporary folder.
 xvfb_pid=""
 
+# A display that is gone refuses at once; one that is merely slow (a busy machine, the X
+# server starved for seconds) must not count as gone, or a program meant for it would run on
+# a private Xvfb of its own where nobody looks for its window.
 xvfb_display_usable() {
     [ -n "${DISPLAY:-}" ] || return 1
     command -v xdpyinfo >/dev/null || return 0
-    timeout 5 xdpyinfo >/dev/null 2>&1
+    timeout 60 xdpyinfo >/dev/null 2>&1
 }
 
 xvfb_ensure_display() {
     xvfb_display_usable && return 0
+    [ -z "${DISPLAY:-}" ] || echo "xvfb: DISPLAY $DISPLAY does not answer; starting a private Xvfb" >&2
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
         >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
