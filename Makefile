@@ -4,6 +4,7 @@
 # make content  writes the style folder of content/ anew from the generator
 # make windows  cross-builds the Windows programs into build-windows/bin/ and lays out
 #               build-windows/dist/railwright/ (programs and content) and its zip
+# make screenshots  takes the README's screenshots from the game on content/
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
 # make bench    builds both programs without sanitizers and runs the render, update and game
 #               benchmarks
@@ -14,7 +15,7 @@ VARIANT ?= windowed
 # Without sanitizers: for playing, the content generator and the benchmarks.
 RELEASE_CONFIGURE = cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build play content test windows fuzz bench clean
+.PHONY: all deps build play content screenshots test windows fuzz bench clean
 
 all: build
 
@@ -34,6 +35,11 @@ content: deps
 	$(RELEASE_CONFIGURE)
 	cmake --build build-release -j $(JOBS) --target railwright-content
 	build-release/bin/railwright-content content
+
+screenshots: deps
+	$(RELEASE_CONFIGURE)
+	cmake --build build-release -j $(JOBS) --target railwright-windowed game_view
+	scripts/take-screenshots
 
 windows: deps
 	cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \

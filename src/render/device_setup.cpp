@@ -49,10 +49,8 @@ void MakeRenderingDefaults(HWND window, const D3DPRESENT_PARAMETERS& params) {
     D3DXMATRIX view;
     g_camera.GetViewMatrix(&view);
 
-    const float fieldOfView = 3.1415927f * 0.33333334f;
-    const float aspect =
-        static_cast<float>(params.BackBufferWidth) / static_cast<float>(params.BackBufferHeight);
-    D3DXMatrixPerspectiveFovLH(&g_matProj, fieldOfView, aspect, 0.5f, 1000.0f);
+    GameProjection(&g_matProj, static_cast<float>(params.BackBufferWidth) /
+                                   static_cast<float>(params.BackBufferHeight));
     g_pDevice->SetTransform(D3DTS_WORLD, &g_matWorld);
     g_pDevice->SetTransform(D3DTS_VIEW, &view);
     g_pDevice->SetTransform(D3DTS_PROJECTION, &g_matProj);
@@ -146,4 +144,8 @@ HRESULT InitD3DWith(HWND window, const DisplayConfiguration& configuration) {
     }
     MakeRenderingDefaults(window, params);
     return D3D_OK;
+}
+
+void GameProjection(D3DXMATRIX* projection, float aspect) {
+    D3DXMatrixPerspectiveFovLH(projection, 3.1415927f * 0.33333334f, aspect, 0.5f, 1000.0f);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <d3d9.h>
+#include <d3dx9math.h>
 
 // What sets the four programs apart: windowed or full screen at the desktop's mode, with or
 // without twofold multisampling (checked before the device is made).
@@ -25,3 +26,7 @@ HRESULT InitD3DWith(HWND window, const DisplayConfiguration& configuration);
 // current display mode.
 D3DPRESENT_PARAMETERS PresentParametersFor(const DisplayConfiguration& configuration,
                                            const D3DDISPLAYMODE& displayMode, HWND window);
+
+// The game's one projection: 60 degrees of view vertically (pi / 3 in single precision),
+// the given width-to-height aspect, near plane 0.5, far plane 1000.
+void GameProjection(D3DXMATRIX* projection, float aspect);

@@ -13,6 +13,8 @@
 # named.
 set -uo pipefail
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$repo/scripts/lib/game_window.sh"
+source "$repo/scripts/lib/openal_recorder.sh"
 
 wine=0
 if [ "${1:-}" = "--wine" ]; then
@@ -43,25 +45,9 @@ fail() {
     exit 1
 }
 
-# Seconds since the epoch, with fractions, for deadlines.
-now() { date +%s.%N; }
-before() { awk -v a="$(now)" -v b="$1" 'BEGIN { exit !(a < b) }'; }
-deadline() { awk -v a="$(now)" -v b="$1" 'BEGIN { printf "%.3f", a + b }'; }
-
-# Sound: OpenAL Soft's wave backend writes everything the game plays to a file, as float32
-# stereo at 44.1 kHz, in real time.
+# Sound: OpenAL Soft's wave backend records everything the game plays.
 sound=$scratch/sound.wav
-sound_rate=352800 # bytes per second
-sound_header=68   # RIFF, extensible fmt and data headers
-cat >"$scratch/alsoft.conf" <<EOF
-[general]
-drivers=wave
-frequency=44100
-channels=stereo
-sample-type=float32
-[wave]
-file=$sound
-EOF
+openal_recorder_conf "$scratch/alsoft.conf" "$sound"
 
 if [ $wine -eq 1 ]; then
     (cd "$work" && WINE_RUN_TIMEOUT=${WINE_RUN_TIMEOUT:-300} "$repo/scripts/wine-run" "$game") \
@@ -72,25 +58,11 @@ fi
 game_pid=$!
 
 # Under Wine a run outside ctest (which makes the prefix first) may make the Wine prefix.
-window=""
 start_timeout=120
 [ $wine -eq 1 ] && start_timeout=300
-until_time=$(deadline "${RW_E2E_START_TIMEOUT:-$start_timeout}")
-while [ -z "$window" ] && before "$until_time"; do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended before its window appeared"
-    window=$(xdotool search --onlyvisible --name '^Puffwagon$' 2>/dev/null | head -n 1)
-    [ -n "$window" ] || sleep 0.5
-done
-[ -n "$window" ] || fail "no Puffwagon window"
-
-# The client area is 1016 x 741 on both builds; where the X window also holds the frame
-# (Wine draws its own), the client area lies inside it.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-dx=$(((WIDTH - 1016) / 2))
-dy=$((HEIGHT - 741 - dx))
-if [ $dx -lt 0 ] || [ $dy -lt 0 ]; then
-    fail "window of ${WIDTH}x$HEIGHT is smaller than 1016x741"
-fi
+game_window_find "$game_pid" "${RW_E2E_START_TIMEOUT:-$start_timeout}" 2>"$scratch/window.txt" ||
+    fail "$(cat "$scratch/window.txt")"
+window=$game_window dx=$client_dx dy=$client_dy
 
 shot=0
 # Takes a screenshot of the window into shot-N.png.
@@ -173,8 +145,7 @@ echo "seen: camera.txt"
 click_sound_seconds=0
 if [ $wine -eq 0 ]; then
     [ -f "$sound" ] || fail "OpenAL's wave recorder made no $sound"
-    click_sound_seconds=$(awk -v s="$(stat -c %s "$sound")" -v h=$sound_header -v r=$sound_rate \
-        'BEGIN { printf "%.3f", (s - h) / r }')
+    click_sound_seconds=$(openal_recorded_seconds "$sound")
     echo "click at $click_sound_seconds s of the recording"
 fi
 xdotool mousemove --window "$window" $((668 + dx)) $((491 + dy))

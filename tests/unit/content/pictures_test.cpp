@@ -3,6 +3,7 @@
 #include "content_fixture.h"
 
 #include "render/camera.h"
+#include "render/device_setup.h"
 #include "shell/screens.h"
 
 #include <d3dx9.h>
@@ -20,7 +21,7 @@ TEST_F(ContentTest, PicturesCoverTheViewFromTheTitlePose) {
     // The window's client area, and a 16:9 full screen.
     for (const float aspect : {1016.0f / 741.0f, 16.0f / 9.0f}) {
         D3DXMATRIX projection, viewProjection;
-        D3DXMatrixPerspectiveFovLH(&projection, 3.1415927f * 0.33333334f, aspect, 0.5f, 1000.0f);
+        GameProjection(&projection, aspect);
         D3DXMatrixMultiply(&viewProjection, &view, &projection);
         for (const char* picture :
              {"menuIntro", "menuIntroduction", "menuComplete", "menuGameover"}) {

@@ -61,6 +61,6 @@ Mesh PointerMesh() {
 
 Mesh BulletMesh() {
     Mesh mesh;
-    AddSphere(mesh, Transform(), 0.6, 6, 10, mesh.UseMaterial(Glow({1.0, 0.85, 0.3})));
+    AddSphere(mesh, Transform(), 1.0, 6, 12, mesh.UseMaterial(Glow({1.0, 0.8, 0.2})));
     return mesh;
 }
