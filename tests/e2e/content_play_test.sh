@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Plays the first starter level of the game's own content with real X input on its real
-# window: the title and introduction screens, one shot at the straight-piece target of
-# first_steps that lays the missing piece, the level-complete screen, the next level, back to
+# Plays the first level of the game's own content with real X input on its real window: the
+# title and introduction screens, one shot at the straight-piece target of 01_first_light
+# that lays the missing piece, the level-complete screen, the next level, back to
 # the title and quitting. Screens are recognised by game_view, which predicts each picture as
 # the game draws it; the target is clicked where game_view says its tile appears. Natively the
 # sound is recorded and find_cues looks for the "steam" of the shot and the "rail" of the hit.
@@ -36,9 +36,9 @@ content=$2
 game_view=$(realpath "$3")
 find_cues=${4:+$(realpath "$4")}
 
-# The first level and its target: the train waits on (1, 3) heading east, the piece in front
-# of it on (4, 3) is missing, and the straight-piece target on (4, 5) lays it.
-readonly first_level=first_steps.txt target_x=4 target_y=5
+# The first level and its target: the train waits on (1, 2) heading east, the piece on (4, 2)
+# is missing, and the straight-piece target on (3, 4) lays it.
+readonly first_level=01_first_light.txt target_x=3 target_y=4
 
 scratch=$(mktemp -d)
 work=$scratch/game

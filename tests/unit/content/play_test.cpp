@@ -87,36 +87,55 @@ TEST_F(PlayTest, TargetsAreHitFromTheNextTileAndLeaveTheTargetsBesideThemAlone) 
     }
 }
 
-TEST_F(PlayTest, EachStarterLevelIsWonByItsPlanAndLostWithoutAShot) {
-    // Shots by time and target kind: aimed at the middle of the first such target's tile.
-    using Plan = std::vector<std::pair<float, std::string>>;
-    const std::map<std::string, Plan> plans = {
-        {"levels\\first_steps.txt", {{0.0f, "rrecht"}}},
-        {"levels\\turning_point.txt", {{0.0f, "rturn"}}},
-        {"levels\\the_long_way.txt", {{0.0f, "rturn"}, {5.0f, "lturn"}}},
+TEST_F(PlayTest, EachLevelIsWonByItsPlanAndLostWithoutAShot) {
+    // Shots by time and the tile aimed at (its centre on the ground).
+    struct Shot {
+        float time;
+        Tile tile;
     };
-    for (const std::string& path : LevelPaths()) {
-        ASSERT_TRUE(plans.contains(path)) << path << " has no plan";
+    const std::map<std::string, std::vector<Shot>> plans = {
+        {"01_first_light.txt", {{0, {3, 4}}}},
+        {"02_the_bend.txt", {{0, {3, 4}}}},
+        {"03_left_or_right.txt", {{0, {2, 6}}}},
+        {"04_pocket_money.txt", {{0, {3, 5}}}},
+        {"05_behind_the_wall.txt", {{9, {3, 3}}}},
+        {"06_full_steam.txt", {{0, {5, 3}}, {2, {7, 3}}}},
+        {"07_village_green.txt", {{0, {1, 7}}, {9, {5, 1}}, {20, {7, 1}}}},
+        {"08_first_things_first.txt", {{0, {4, 6}}, {2, {7, 5}}, {4, {0, 2}}}},
+        {"09_against_the_clock.txt", {{0, {3, 6}}, {0, {8, 6}}}},
+        {"10_two_stations.txt", {{0, {1, 5}}, {6, {5, 2}}, {12, {7, 2}}, {29, {10, 6}}}},
+        {"11_switchback.txt",
+         {{0, {3, 8}}, {8, {3, 2}}, {18, {6, 3}}, {28, {10, 7}}, {40, {11, 5}}}},
+        {"12_crossfire.txt", {{3.1f, {3, 1}}, {6, {6, 5}}, {9, {6, 5}}, {13, {9, 8}}}},
+        {"13_long_haul.txt",
+         {{0, {2, 8}}, {8, {6, 4}}, {16, {10, 7}}, {26, {13, 7}}, {36, {9, 2}}}},
+        {"14_hide_and_seek.txt", {{8.1f, {10, 5}}, {12.1f, {9, 3}}, {20, {1, 7}}, {30, {1, 0}}}},
+        {"15_grand_tour.txt",
+         {{0, {6, 10}},
+          {11, {0, 6}},
+          {22, {3, 6}},
+          {39.5f, {5, 2}},
+          {63.4f, {9, 6}},
+          {70, {12, 2}},
+          {82, {12, 9}}}},
+    };
+    for (const std::string& file : catalog_->m_levels) {
+        ASSERT_TRUE(plans.contains(file)) << file << " has no plan";
         for (const bool shoot : {true, false}) {
-            CLevel level(device_, catalog_.get(), path);
+            CLevel level(device_, catalog_.get(), "levels\\" + file);
             g_pLevel = &level;
             g_bullets.clear();
             std::size_t next = 0;
-            const Plan& plan = plans.at(path);
-            for (int frame = 0; frame < 120 * 60 && !level.complete && !level.gameOver; ++frame) {
-                while (shoot && next < plan.size() && plan[next].first <= frame * kFrame) {
-                    for (const CLevelObject& object : level.objects) {
-                        if (object.kind == plan[next].second) {
-                            FireBullet(TileCentre(object.x, object.y));
-                            break;
-                        }
-                    }
+            const std::vector<Shot>& plan = plans.at(file);
+            for (int frame = 0; frame < 300 * 60 && !level.complete && !level.gameOver; ++frame) {
+                while (shoot && next < plan.size() && plan[next].time <= frame * kFrame) {
+                    FireBullet(TileCentre(plan[next].tile.x, plan[next].tile.y));
                     ++next;
                 }
                 UpdateGame(kFrame);
             }
-            EXPECT_EQ(level.complete, shoot) << path;
-            EXPECT_EQ(level.gameOver, !shoot) << path;
+            EXPECT_EQ(level.complete, shoot) << file;
+            EXPECT_EQ(level.gameOver, !shoot) << file;
         }
     }
 }
