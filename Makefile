@@ -4,6 +4,8 @@
 # make content  writes the style folder of content/ anew from the generator
 # make windows  cross-builds the Windows programs into build-windows/bin/ and lays out
 #               build-windows/dist/railwright/ (programs and content) and its zip
+# make check    checks content/ with railwright-check: problems by file and line, and a
+#               winning plan for every level
 # make screenshots  takes the README's screenshots from the game on content/
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
 # make bench    builds both programs without sanitizers and runs the render, update and game
@@ -15,7 +17,7 @@ VARIANT ?= windowed
 # Without sanitizers: for playing, the content generator and the benchmarks.
 RELEASE_CONFIGURE = cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build play content screenshots test windows fuzz bench clean
+.PHONY: all deps build play content check screenshots test windows fuzz bench clean
 
 all: build
 
@@ -35,6 +37,11 @@ content: deps
 	$(RELEASE_CONFIGURE)
 	cmake --build build-release -j $(JOBS) --target railwright-content
 	build-release/bin/railwright-content content
+
+check: deps
+	$(RELEASE_CONFIGURE)
+	cmake --build build-release -j $(JOBS) --target railwright-check
+	build-release/bin/railwright-check content
 
 screenshots: deps
 	$(RELEASE_CONFIGURE)

@@ -11,12 +11,13 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace {
 
 // What a hit on one kind of target does.
 struct TargetRule {
-    const char* kind;
+    std::string_view kind; // compared by length first: most objects are rails and scenery
     bool removed;
     const char* cue;
     void (*effect)(CLevel& level);
@@ -88,7 +89,7 @@ HitTarget HitTargetOf(const CLevelObject& object, CCatalog* catalog) {
     const D3DXVECTOR3 tile = TileCentre(object.x, object.y);
     if ((target.rule = FindTarget(object.kind)) != nullptr) {
         target.sphere = ModelSphere(catalog, object.kind, tile);
-    } else if (object.kind == "blocked") {
+    } else if (object.kind == std::string_view("blocked")) {
         // Invisible obstacles stop shots with the sphere of a straight-piece target.
         target.blocked = true;
         target.sphere = ModelSphere(catalog, "rrecht", tile);
