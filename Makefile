@@ -8,16 +8,21 @@
 #               winning plan for every level
 # make screenshots  takes the README's screenshots from the game on content/
 # make fuzz     builds the fuzz targets with clang and runs each for a bounded time
+# make mutants  applies a seeded sample of small faults to src/ and prints per folder how
+#               many the unit tests catch (build-mutants/; about half an hour)
+# make soak     plays the native game on content/ with random input for SOAK_MINUTES (10)
+#               and watches its memory (build-soak/)
 # make bench    builds both programs without sanitizers and runs the render, update and game
 #               benchmarks
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+SOAK_MINUTES ?= 10
 VARIANT ?= windowed
 # Without sanitizers: for playing, the content generator and the benchmarks.
 RELEASE_CONFIGURE = cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all deps build play content check screenshots test windows fuzz bench clean
+.PHONY: all deps build play content check screenshots test windows fuzz mutants soak bench clean
 
 all: build
 
@@ -62,6 +67,14 @@ fuzz: deps
 	cmake --build build-fuzz -j $(JOBS)
 	scripts/run-fuzzers build-fuzz/bin $(FUZZ_SECONDS)
 
+mutants: deps
+	scripts/with-xvfb scripts/mutants
+
+soak: deps
+	$(RELEASE_CONFIGURE)
+	cmake --build build-release -j $(JOBS) --target railwright-windowed
+	scripts/with-xvfb scripts/soak $(SOAK_MINUTES)
+
 bench: windows
 	$(RELEASE_CONFIGURE)
 	cmake --build build-release -j $(JOBS) --target render_bench update_bench game_bench
@@ -70,4 +83,4 @@ bench: windows
 	scripts/run-game-bench build-release/bin/game_bench build-windows/bin/game_bench.exe
 
 clean:
-	rm -rf build build-windows build-fuzz build-release
+	rm -rf build build-windows build-fuzz build-release build-mutants build-soak
