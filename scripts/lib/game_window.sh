@@ -2,6 +2,28 @@
 # screenshots of it (ImageMagick): deadlines, finding the window and its client area, and
 # waiting for a screen that game_view (tests/e2e) recognises.
 
+# game_test_begin: what the end-to-end tests share: a scratch folder (given, or a new one)
+# that is kept and named on failure, the game's log in it, a game that is killed when the
+# script ends, and fail MESSAGE.
+game_test_begin() {
+    scratch=${scratch:-$(mktemp -d)}
+    log=$scratch/game.log
+    game_pid=""
+    trap game_test_cleanup EXIT
+}
+game_test_cleanup() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        kill "$game_pid" 2>/dev/null
+    fi
+}
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- game output:" >&2
+    tail -n 40 "$log" >&2
+    echo "--- screenshots and logs kept in $scratch" >&2
+    exit 1
+}
+
 # The game's client area, on both builds.
 readonly game_client_width=1016 game_client_height=741
 

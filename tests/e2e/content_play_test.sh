@@ -42,22 +42,7 @@ readonly first_level=01_first_light.txt target_x=3 target_y=4
 
 scratch=$(mktemp -d)
 work=$scratch/game
-log=$scratch/game.log
-game_pid=""
-cleanup() {
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        kill "$game_pid" 2>/dev/null
-    fi
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- game output:" >&2
-    tail -n 40 "$log" >&2
-    echo "--- screenshots and logs kept in $scratch" >&2
-    exit 1
-}
+game_test_begin
 
 cp -r "$content" "$work" || fail "cannot copy $content"
 game_hold_trains "$work" || fail "cannot hold the trains in $work"

@@ -27,22 +27,7 @@ check=$(realpath "$4")
 shift 4
 
 scratch=$(mktemp -d)
-log=$scratch/game.log
-game_pid=""
-cleanup() {
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        kill "$game_pid" 2>/dev/null
-    fi
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- game output:" >&2
-    tail -n 40 "$log" >&2
-    echo "--- screenshots and logs kept in $scratch" >&2
-    exit 1
-}
+game_test_begin
 
 # plan_shots JSON: "SECONDS X Y" per shot of the one level in the checker's JSON report.
 plan_shots() {

@@ -28,22 +28,7 @@ tones=${3:+$(realpath "$3")}
 scratch=$(mktemp -d)
 work=$scratch/game
 cp -r "$content" "$work"
-log=$scratch/game.log
-game_pid=""
-cleanup() {
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        kill "$game_pid" 2>/dev/null
-    fi
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    echo "--- game output:" >&2
-    tail -n 40 "$log" >&2
-    echo "--- screenshots and logs kept in $scratch" >&2
-    exit 1
-}
+game_test_begin
 
 # Sound: OpenAL Soft's wave backend records everything the game plays.
 sound=$scratch/sound.wav
