@@ -6,26 +6,24 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 namespace {
 
-// Reads a whole token as a decimal float; hexadecimal tokens (HRESULTs, FVFs) are left to
-// exact comparison.
+// A whole token read as a decimal float; hexadecimal tokens (HRESULTs, FVFs) stay exact.
 std::optional<float> ParseFloat(std::string_view token) {
-    if (token.empty() || token.find_first_of("xX") != std::string_view::npos) {
-        return std::nullopt;
-    }
     const std::string text(token);
     char* end = nullptr;
     const float value = std::strtof(text.c_str(), &end);
-    if (end != text.c_str() + text.size()) {
+    if (text.empty() || text.find_first_of("xX") != std::string::npos ||
+        end != text.c_str() + text.size()) {
         return std::nullopt;
     }
     return value;
 }
 
-// Maps a float's bits onto integers that are ordered like the floats, +0 and -0 both to 0.
+// A float's bits as integers ordered like the floats, +0 and -0 both 0.
 int64_t OrderedBits(float value) {
     int32_t bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
@@ -33,30 +31,20 @@ int64_t OrderedBits(float value) {
 }
 
 bool FloatsClose(float expected, float actual) {
-    if (std::isnan(expected) || std::isnan(actual)) {
-        return std::isnan(expected) && std::isnan(actual);
-    }
-    if (std::isinf(expected) || std::isinf(actual)) {
-        return expected == actual;
+    if (std::isnan(expected) || std::isnan(actual) || std::isinf(expected) || std::isinf(actual)) {
+        return std::isnan(expected) ? std::isnan(actual) : expected == actual;
     }
     const bool nearZero = std::fabs(expected) <= kNearZero && std::fabs(actual) <= kNearZero;
-    if (nearZero && std::fabs(double{expected} - double{actual}) <= kMaxAbsoluteDifference) {
-        return true;
-    }
-    return std::llabs(OrderedBits(expected) - OrderedBits(actual)) <= kMaxUlps;
+    return (nearZero && std::fabs(double{expected} - double{actual}) <= kMaxAbsoluteDifference) ||
+           std::llabs(OrderedBits(expected) - OrderedBits(actual)) <= kMaxUlps;
 }
 
 std::vector<std::string_view> SplitTokens(std::string_view line) {
     std::vector<std::string_view> tokens;
-    size_t position = 0;
-    while (position < line.size()) {
-        const size_t start = line.find_first_not_of(" \t", position);
-        if (start == std::string_view::npos) {
-            break;
-        }
+    for (size_t start = line.find_first_not_of(" \t"); start != std::string_view::npos;) {
         const size_t end = std::min(line.find_first_of(" \t", start), line.size());
         tokens.push_back(line.substr(start, end - start));
-        position = end;
+        start = line.find_first_not_of(" \t", end);
     }
     return tokens;
 }
@@ -73,41 +61,25 @@ void AppendDifference(std::string& details, const char* heading, const std::stri
 // The informational lines of an output, or all the others.
 std::vector<std::string> Select(const std::vector<std::string>& lines, bool informational) {
     std::vector<std::string> kept;
-    for (const std::string& line : lines) {
-        if (IsInformational(line) == informational) {
-            kept.push_back(line);
-        }
-    }
+    std::copy_if(lines.begin(), lines.end(), std::back_inserter(kept),
+                 [&](const std::string& line) { return IsInformational(line) == informational; });
     return kept;
-}
-
-const std::string* At(const std::vector<std::string>& lines, size_t index) {
-    return index < lines.size() ? &lines[index] : nullptr;
 }
 
 } // namespace
 
 bool TokensMatch(std::string_view expected, std::string_view actual) {
-    if (expected == actual) {
-        return true;
-    }
     const std::optional<float> expectedValue = ParseFloat(expected);
     const std::optional<float> actualValue = ParseFloat(actual);
-    return expectedValue && actualValue && FloatsClose(*expectedValue, *actualValue);
+    return expected == actual ||
+           (expectedValue && actualValue && FloatsClose(*expectedValue, *actualValue));
 }
 
 bool LinesMatch(std::string_view expected, std::string_view actual) {
     const std::vector<std::string_view> expectedTokens = SplitTokens(expected);
     const std::vector<std::string_view> actualTokens = SplitTokens(actual);
-    if (expectedTokens.size() != actualTokens.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < expectedTokens.size(); ++i) {
-        if (!TokensMatch(expectedTokens[i], actualTokens[i])) {
-            return false;
-        }
-    }
-    return true;
+    return std::equal(expectedTokens.begin(), expectedTokens.end(), actualTokens.begin(),
+                      actualTokens.end(), TokensMatch);
 }
 
 bool IsInformational(std::string_view line) {
@@ -120,16 +92,11 @@ std::string_view LabelOf(std::string_view line) {
 
 std::vector<std::string> SplitLines(std::string_view text) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        const size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        end = end == std::string_view::npos ? text.size() : end;
-        if (end > start && text[end - 1] == '\r') {
-            --end;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        start = next;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        const bool crlf = end > start && text[end - 1] == '\r';
+        lines.emplace_back(text.substr(start, end - start - (crlf ? 1 : 0)));
+        start = end + 1;
     }
     return lines;
 }
@@ -137,26 +104,22 @@ std::vector<std::string> SplitLines(std::string_view text) {
 ComparisonReport CompareOutputs(const std::vector<std::string>& expected,
                                 const std::vector<std::string>& actual) {
     ComparisonReport report;
-    const std::vector<std::string> expectedLines = Select(expected, false);
-    const std::vector<std::string> actualLines = Select(actual, false);
-    for (size_t i = 0; i < std::max(expectedLines.size(), actualLines.size()); ++i) {
-        const std::string* expectedLine = At(expectedLines, i);
-        const std::string* actualLine = At(actualLines, i);
-        if (expectedLine && actualLine && LinesMatch(*expectedLine, *actualLine)) {
-            ++report.passed;
-        } else {
-            ++report.failed;
-            AppendDifference(report.details, "differs", expectedLine, actualLine);
-        }
-    }
-    const std::vector<std::string> expectedInfo = Select(expected, true);
-    const std::vector<std::string> actualInfo = Select(actual, true);
-    for (size_t i = 0; i < std::max(expectedInfo.size(), actualInfo.size()); ++i) {
-        const std::string* expectedLine = At(expectedInfo, i);
-        const std::string* actualLine = At(actualInfo, i);
-        if (!expectedLine || !actualLine || *expectedLine != *actualLine) {
-            AppendDifference(report.details, "informational, not compared", expectedLine,
-                             actualLine);
+    for (bool informational : {false, true}) {
+        const std::vector<std::string> left = Select(expected, informational);
+        const std::vector<std::string> right = Select(actual, informational);
+        for (size_t i = 0; i < std::max(left.size(), right.size()); ++i) {
+            const std::string* l = i < left.size() ? &left[i] : nullptr;
+            const std::string* r = i < right.size() ? &right[i] : nullptr;
+            if (informational) {
+                if (!l || !r || *l != *r) {
+                    AppendDifference(report.details, "informational, not compared", l, r);
+                }
+            } else if (l && r && LinesMatch(*l, *r)) {
+                ++report.passed;
+            } else {
+                ++report.failed;
+                AppendDifference(report.details, "differs", l, r);
+            }
         }
     }
     return report;

@@ -5,10 +5,9 @@
 #include <string_view>
 #include <vector>
 
-// Tokens that both read as decimal floats agree when within kMaxUlps units in the last
-// place, or, both no larger than kNearZero, within kMaxAbsoluteDifference (where rounding
-// leaves -4.4e-08 for a zero). Any NaN matches any NaN; an infinity only itself. Every
-// other token must be equal.
+// Tokens that both read as decimal floats agree within kMaxUlps units in the last place, or,
+// both no larger than kNearZero, within kMaxAbsoluteDifference (rounding leaves -4.4e-08 for
+// a zero). Any NaN matches any NaN; an infinity only itself. Other tokens must be equal.
 inline constexpr int kMaxUlps = 8;
 inline constexpr double kNearZero = 1e-3;
 inline constexpr double kMaxAbsoluteDifference = 1e-6;
@@ -16,12 +15,9 @@ inline constexpr double kMaxAbsoluteDifference = 1e-6;
 bool TokensMatch(std::string_view expected, std::string_view actual);
 bool LinesMatch(std::string_view expected, std::string_view actual);
 
-// Lines starting "info " are shown, never compared.
+// Lines starting "info " are shown, never compared. A label is all before the first ':'.
 bool IsInformational(std::string_view line);
-
-// The line's label: everything before its first ':' (the whole line if there is none).
 std::string_view LabelOf(std::string_view line);
-
 // The lines of a text, without their line ends (LF or CR LF).
 std::vector<std::string> SplitLines(std::string_view text);
 

@@ -5,11 +5,7 @@
 
 #include <string>
 
-// sizeof and offsetof of the value types and the material record.
-void RunLayoutChecks();
-// Vector, matrix, plane and bounding-sphere functions.
-void RunMathsChecks();
-// C++ operators of D3DXVECTOR3, D3DXMATRIX, D3DXPLANE and D3DXCOLOR.
-void RunOperatorChecks();
+// The value types: layout, vector, matrix, plane and bounding-sphere functions, operators.
+void RunValueChecks();
 // Loads and optimises every .x file under dataDir.
 void RunMeshChecks(IDirect3DDevice9* device, const std::string& dataDir);

@@ -1,8 +1,26 @@
-// The window the Direct3D device is created for: a hidden one on Windows, a placeholder
-// handle for the recording device on Linux. CMake picks the source that fits the build.
+// The window the Direct3D device is created for: a hidden one on Windows (never shown), a
+// placeholder handle on Linux, where the recording device only records it.
 #pragma once
 
 #include <windows.h>
 
-HWND CreateDeviceWindow();
-void DestroyDeviceWindow(HWND window);
+#ifdef _WIN32
+#define DestroyDeviceWindow DestroyWindow
+inline HWND CreateDeviceWindow() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "RailwrightConformance";
+    RegisterClassA(&windowClass);
+    return CreateWindowA("RailwrightConformance", "D3DX conformance", WS_OVERLAPPEDWINDOW, 0, 0,
+                         256, 256, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+#else
+inline HWND CreateDeviceWindow() {
+    static char placeholder;
+    return reinterpret_cast<HWND>(&placeholder);
+}
+inline BOOL DestroyDeviceWindow(HWND) {
+    return TRUE;
+}
+#endif

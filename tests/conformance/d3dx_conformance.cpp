@@ -12,14 +12,11 @@ namespace {
 // A windowed device with software vertex processing: what works everywhere, Wine included.
 IDirect3DDevice9* CreateDevice(IDirect3D9* d3d, HWND window) {
     D3DPRESENT_PARAMETERS params = {};
-    params.BackBufferWidth = 64;
-    params.BackBufferHeight = 64;
-    params.BackBufferFormat = D3DFMT_UNKNOWN;
+    params.BackBufferWidth = params.BackBufferHeight = 64;
     params.BackBufferCount = 1;
     params.SwapEffect = D3DSWAPEFFECT_DISCARD;
     params.hDeviceWindow = window;
-    params.Windowed = TRUE;
-    params.EnableAutoDepthStencil = TRUE;
+    params.Windowed = params.EnableAutoDepthStencil = TRUE;
     params.AutoDepthStencilFormat = D3DFMT_D16;
     IDirect3DDevice9* device = nullptr;
     const HRESULT hr = d3d->CreateDevice(D3DADAPTER_DEFAULT, D3DDEVTYPE_HAL, window,
@@ -38,9 +35,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: d3dx_conformance DATA_DIR\n");
         return 2;
     }
-    RunLayoutChecks();
-    RunMathsChecks();
-    RunOperatorChecks();
+    RunValueChecks();
 
     IDirect3D9* d3d = Direct3DCreate9(D3D_SDK_VERSION);
     if (!d3d) {
@@ -49,13 +44,12 @@ int main(int argc, char** argv) {
     }
     const HWND window = CreateDeviceWindow();
     IDirect3DDevice9* device = CreateDevice(d3d, window);
-    const bool haveDevice = device != nullptr;
-    if (haveDevice) {
+    if (device) {
         RunMeshChecks(device, argv[1]);
         device->Release();
     }
     d3d->Release();
     DestroyDeviceWindow(window);
     std::fflush(stdout);
-    return haveDevice ? 0 : 1;
+    return device ? 0 : 1;
 }

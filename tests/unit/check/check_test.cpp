@@ -1,7 +1,6 @@
 // The checker on a content folder made to be wrong: each level and list holds one fault, and
 // the check must name every one with its file and line, nothing else; the levels that can be
 // won get plans, and each plan, played in the game, wins its level.
-#include "catalog/catalog.h"
 #include "check.h"
 #include "game_content.h"
 #include "report.h"
@@ -46,8 +45,9 @@ protected:
         const auto found =
             std::find_if(report_->levels.begin(), report_->levels.end(),
                          [&](const LevelResult& level) { return level.name == name; });
+        static const LevelResult none{};
         EXPECT_NE(found, report_->levels.end()) << name;
-        return *found;
+        return found != report_->levels.end() ? *found : none;
     }
 
     static inline fs::path folder_;
@@ -55,14 +55,8 @@ protected:
 };
 
 TEST_F(BrokenContent, EachFaultIsNamedWithItsFileAndLine) {
-    struct Expected {
-        const char* file;
-        int line;
-        Severity severity;
-        const char* says;
-    };
     constexpr Severity E = Severity::Error, W = Severity::Warning;
-    const Expected expected[] = {
+    const std::tuple<const char*, int, Severity, const char*> expected[] = {
         {"base/models.txt", 0, E, "no model 'pointer'"},
         {"base/models.txt", 16, E, "'base/models/junk.x' of model 'crate' cannot be loaded"},
         {"base/sounds.txt", 5, E, "'base/sounds/noise.wav' of sound 'toot' cannot be loaded"},
@@ -79,26 +73,20 @@ TEST_F(BrokenContent, EachFaultIsNamedWithItsFileAndLine) {
         {"levels/standstill.txt", 14, E, "a speed of 0"},
         {"levels/too_close.txt", 4, W, "the camera does not show the whole board"},
         {"levels/walled_in.txt", 0, E,
-         "no shot from the tiles the train passes takes the "
-         "'rrecht' target on (0, 4)"},
+         "no shot from the tiles the train passes takes the 'rrecht' target on (0, 4)"},
         {"levels/windmill.txt", 12, E, "no model 'windmill'"},
         {"levels/wrong_turn.txt", 0, E, "no order of the turn targets lays a track"},
         {"levels.txt", 19, E, "'levels/gone.txt' is missing"},
     };
-    for (const Expected& fault : expected) {
-        const bool named =
-            std::any_of(report_->findings.begin(), report_->findings.end(), [&](const Finding& f) {
-                return f.file == fault.file && f.line == fault.line &&
-                       f.severity == fault.severity &&
-                       f.message.find(fault.says) != std::string::npos;
-            });
-        EXPECT_TRUE(named) << fault.file << ":" << fault.line << ": " << fault.says;
+    for (const auto& [file, line, severity, says] : expected) {
+        const auto named = [&](const Finding& f) {
+            return f.file == file && f.line == line && f.severity == severity &&
+                   f.message.find(says) != std::string::npos;
+        };
+        EXPECT_TRUE(std::any_of(report_->findings.begin(), report_->findings.end(), named))
+            << file << ":" << line << ": " << says;
     }
-    std::string all;
-    for (const Finding& finding : report_->findings) {
-        all += FindingLine(finding) + "\n";
-    }
-    EXPECT_EQ(report_->findings.size(), std::size(expected)) << all;
+    EXPECT_EQ(report_->findings.size(), std::size(expected)) << TextReport(*report_);
     EXPECT_FALSE(report_->Passed());
 }
 

@@ -11,15 +11,11 @@ namespace content_test {
 namespace {
 
 // What the game draws and plays by name, whatever the levels hold.
-const char* const kModels[] = {"menuIntro",    "menuIntroduction",
-                               "menuComplete", "menuGameover",
-                               "floor",        "pointer",
-                               "bullet",       "train",
-                               "rails",        "railscorner",
-                               "station",      "rturn",
-                               "lturn",        "rrecht",
-                               "50pts",        "100pts",
-                               "speed",        "block"};
+// clang-format off
+const char* const kModels[] = {"menuIntro", "menuIntroduction", "menuComplete", "menuGameover",
+    "floor", "pointer", "bullet", "train", "rails", "railscorner", "station", "rturn", "lturn",
+    "rrecht", "50pts", "100pts", "speed", "block"};
+// clang-format on
 const char* const kSounds[] = {"blues", "steam", "toot", "coins", "rail", "explode"};
 
 TEST_F(ContentTest, EveryModelTheGameOrALevelDrawsHasAMeshWithMaterialsAndTextures) {

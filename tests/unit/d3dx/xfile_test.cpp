@@ -1,139 +1,110 @@
-// Reading .x text: the tokenizer's number and name rules (beyond the number forms the
-// conformance files compare), then data objects: tokens and comments, references, templates,
-// malformed objects and deep nesting.
-#include <d3d9.h>
+// Reading .x text, and the files and calls the loader must refuse, with no mesh and nothing
+// left on the device (the fixture checks for leaks). The conformance run compares the files
+// under tests/conformance/data (a huge face count, too few material indices, numbers of every
+// form, ...) with the platform's library.
+#include "d3dx_test_support.h"
 
-#include "../../../src/platform/d3dx/xfile/xfile_document.h"
-#include "../../../src/platform/d3dx/xfile/xfile_lexer.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-namespace d3dx::xfile {
+namespace d3dx_test {
 namespace {
 
-using namespace std::string_literals;
+const std::string kTriangle =
+    "Mesh M { 3; 0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, 0.0; 1.0; 0.0;; 1; 3; 0, 1, 2;; ";
 
-TEST(XFileLexer, NumbersTakeOnlyThePlatformForms) {
-    for (auto [text, value] : std::vector<std::pair<const char*, float>>{
-             {"1.0", 1.0f}, {"-1", -1.0f}, {"-.5", -0.5f}, {"5.", 5.0f}, {"0.000001", 0.000001f}}) {
-        float out = 99.0f;
-        EXPECT_TRUE(ParseFloat(text, out)) << text;
-        EXPECT_EQ(out, value) << text;
+class XFileLoad : public MeshTest {
+protected:
+    // Faces of what `text` loads to, or -1 when it does not load.
+    int FacesOf(const std::string& text) {
+        Loaded loaded;
+        Load(text, loaded);
+        return loaded.mesh ? int(loaded.mesh->GetNumFaces()) : -1;
     }
-    for (const char* text : {"nan", "inf", "1.#QNAN0", "-.", "1.0.0", "1-0", "", "1e999",
-                             "1000000000000000000000000000000000000000.0"}) {
-        float out = 99.0f;
-        EXPECT_FALSE(ParseFloat(text, out)) << text;
-        EXPECT_EQ(out, 99.0f) << text;
+};
+
+TEST_F(XFileLoad, NestingReferencesAndCopiesAreBounded) {
+    // Frames nest 128 deep at most; references chain as deep and point back only (what follows a
+    // bad one is lost); each frame placing the one before twice would make 2^40 triangles.
+    std::string nested = kTriangle + "}", chain = kTriangle + "}\nFrame F0 { { M } }\n",
+                doubling = chain;
+    for (int i = 1; i < 128; ++i) {
+        const std::string previous = " { F" + std::to_string(i - 1) + " } ";
+        nested = "Frame {\n" + nested + "}";
+        chain += i < 127 ? "Frame F" + std::to_string(i) + " {" + previous + "}\n" : "";
+        doubling +=
+            i <= 40 ? "Frame F" + std::to_string(i) + " {" + previous + previous + "}\n" : "";
     }
-    std::uint32_t out = 0;
-    EXPECT_TRUE(ParseDword("4294967295", out));
-    EXPECT_EQ(out, 4294967295u);
-    EXPECT_TRUE(ParseDword("007", out));
-    EXPECT_EQ(out, 7u);
-    for (const char* text :
-         {"4294967296", "99999999999999999999999", "-1", "+1", "1.0", "0x10", ""}) {
-        EXPECT_FALSE(ParseDword(text, out)) << text;
-    }
+    EXPECT_EQ(FacesOf(XFile(nested)), 1);
+    EXPECT_EQ(FacesOf(XFile(nested + "Frame A { { A } }\nFrame B { { C } }\n" + nested)), 1);
+    EXPECT_EQ(FacesOf(XFile("Frame {\n" + nested + "}")), -1);
+    EXPECT_EQ(FacesOf(XFile(chain)), 128); // the mesh and 127 frames placing it
+    EXPECT_EQ(FacesOf(XFile(chain + "Frame F127 { { F126 } }\n")), 128);
+    Loaded loaded;
+    Load(XFile(doubling), loaded);
+    EXPECT_EQ(loaded.hr, E_OUTOFMEMORY);
 }
 
-TEST(XFileLexer, NamesOfTypesAndObjects) {
-    EXPECT_TRUE(IsTypeName("_x1"));
-    EXPECT_FALSE(IsTypeName("1x"));
-    EXPECT_FALSE(IsTypeName("a-b"));
-    EXPECT_TRUE(IsObjectName("1-cube_2.001"));
-    EXPECT_FALSE(IsObjectName("a#b"));
-    EXPECT_FALSE(IsObjectName(""));
-}
-
-constexpr HRESULT kParseError = MAKE_HRESULT(1, 0x876, 866);
-
-TEST(XFileDocument, ReferencesPointOnlyAtEarlierNamedObjects) {
-    // Comments run to the line end where a token may start; a NUL byte is a blank.
-    const std::string text = "Material Red { 1.0#x; \"a b;\" # c {\n// d {\n}\0"
-                             "Mesh { 1; {Red} { Red <AB-CD> } }\n"s;
-    Document document;
-    ASSERT_EQ(ParseDocument(text, document), D3D_OK);
-    ASSERT_EQ(document.topLevel.size(), 2u);
-    const DataObject& red = document.objects[document.topLevel[0]];
-    ASSERT_EQ(red.values.size(), 2u);
-    EXPECT_EQ(red.values[0].text, "1.0#x");
-    EXPECT_EQ(red.values[1].text, "a b;");
-    EXPECT_TRUE(red.values[1].quoted);
-    const DataObject& mesh = document.objects[document.topLevel[1]];
-    EXPECT_EQ(mesh.children, (std::vector<ObjectId>{document.topLevel[0], document.topLevel[0]}));
-    EXPECT_EQ(mesh.height, 2u);
-
-    // A reference forward, or to itself, is malformed: the object and what follows are lost.
-    Document forward;
-    ASSERT_EQ(ParseDocument("Frame A { }\nFrame B { { C } }\nFrame C { }\n", forward), D3D_OK);
-    EXPECT_EQ(forward.topLevel.size(), 1u);
-    Document self;
-    ASSERT_EQ(ParseDocument("Frame A { { A } }\n", self), D3D_OK);
-    EXPECT_TRUE(self.topLevel.empty());
-}
-
-TEST(XFileDocument, MalformedObjectsEndTheDocumentAndOnlyLeadingTemplatesFailIt) {
-    for (const char* tail :
-         {"Mesh { 1.0 2.0 }", "Mesh { 1.0; } }", "Mesh { 1.0;", "Mesh { \"open }", "Mesh { < }",
-          "{ 1.0; }", "1.0;", "Mesh { 1.0; <AB> }", "Mesh a#b { }", "Mesh { { } }",
-          "Mesh { <AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA> }"}) {
-        // The document points into the text: it must outlive the document.
-        std::string text = std::string("Frame Kept { }\n") + tail + "\nFrame Lost { }\n";
-        Document document;
-        ASSERT_EQ(ParseDocument(text, document), D3D_OK) << tail;
-        ASSERT_EQ(document.topLevel.size(), std::string_view(tail) == "Mesh { 1.0; } }" ? 2u : 1u)
-            << tail;
-        EXPECT_EQ(document.objects[document.topLevel[0]].name, "Kept");
-    }
-
-    Document document;
-    ASSERT_EQ(ParseDocument(R"(
-template Vector { <3D82AB5E-62DA-11CF-AB39-0020AF71E433> FLOAT x; FLOAT y; FLOAT z; }
-template Open { <11111111-2222-3333-4444-555555555555> [...] }
-Header { 1; 0; 1; }
-)",
-                            document),
-              D3D_OK);
-    ASSERT_EQ(document.topLevel.size(), 1u);
-    EXPECT_EQ(document.objects[document.topLevel[0]].type, "Header");
-    Document broken;
-    EXPECT_EQ(ParseDocument("template Vector { FLOAT x;\n", broken), kParseError);
-    EXPECT_EQ(ParseDocument("template { }\n", broken), kParseError);
-    Document late;
-    EXPECT_EQ(ParseDocument("Header { 1; }\ntemplate Vector { FLOAT x;\n", late), D3D_OK);
-    EXPECT_EQ(late.topLevel.size(), 1u);
-}
-
-TEST(XFileDocument, NestingAndReferenceChainsAreBounded) {
-    auto nested = [](std::uint32_t depth) {
-        std::string text;
-        for (std::uint32_t i = 0; i < depth; ++i) {
-            text += "Frame {\n";
-        }
-        return text + std::string(depth, '}');
+TEST_F(XFileLoad, BrokenFilesAreRefusedWithTheirCodes) {
+    const std::string red = MaterialText(1, 0, 0), list = "MeshMaterialList { 1; 1; 0;; ";
+    const std::pair<std::string, HRESULT> files[] = {
+        {"Mesh M { 2147483647; 0.0; 0.0; 0.0;; 1; 3; 0, 1, 2;; }", E_FAIL},
+        {"Mesh M { 4294967296; 0.0; 0.0; 0.0;; 1; 3; 0, 1, 2;; }", E_FAIL},
+        {"Mesh M { 1; nan; 0.0; 1" + std::string(40, '0') + ".0;; 1; 3; 0, 0, 0;; }", E_FAIL},
+        {"Mesh M { 3; 0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, 0.0; 1.0; 0.0;; 1; 2; 0, 1;; }", E_FAIL},
+        {"Mesh M { 3; 0.0; 0.0; 0.0;, 1.0; 0.0; 0.0;, 0.0; 1.0; 0.0;; 0;; }", D3DERR_INVALIDCALL},
+        {kTriangle + "7; }", E_FAIL},
+        {kTriangle + "MeshNormals { 1; 0.0; 0.0; 1.0;; 1; 4; 0, 0, 0, 0;; } }", E_FAIL},
+        {kTriangle + "MeshTextureCoords { 2; 0.0; 0.0;, 1.0; 1.0;; } }", E_FAIL},
+        {kTriangle + "MeshVertexColors { 1; 3; 1.0; 1.0; 1.0; 1.0;;; } }", E_FAIL},
+        {kTriangle + list + red + red + "} }", E_FAIL},
+        {kTriangle + list + MaterialText(1, 0, 0, "TextureFilename { a; }") + "} }", E_FAIL},
+        {kTriangle + list + "{ Nowhere } } }", E_FAIL},
+        {"Frame F { FrameTransformMatrix { 1.0, 0.0;; } " + kTriangle + "} }", E_FAIL},
+        {"Header { 1; 0; 1; }\n" + red, E_FAIL},
+        {kTriangle.substr(0, 40), E_FAIL},
+        // A malformed object ends the document, and one at the start leaves no mesh.
+        {"Mesh { 1.0 2.0 }\n" + kTriangle + "}", E_FAIL},
+        {"template V { FLOAT x;\n", MAKE_HRESULT(1, 0x876, 866)}, // only a leading one fails
     };
-    std::string deepestText = nested(kMaxDepth);
-    Document deepest;
-    ASSERT_EQ(ParseDocument(deepestText, deepest), D3D_OK);
-    EXPECT_EQ(deepest.topLevel.size(), 1u);
-    std::string tooDeepText = nested(kMaxDepth + 1);
-    Document tooDeep;
-    ASSERT_EQ(ParseDocument(tooDeepText, tooDeep), D3D_OK);
-    EXPECT_TRUE(tooDeep.topLevel.empty());
-
-    // Each frame refers to the one before: the chain is as deep as nesting would be.
-    std::string chain = "Frame F0 { }\n";
-    for (std::uint32_t i = 1; i <= kMaxDepth; ++i) {
-        chain += "Frame F" + std::to_string(i) + " { { F" + std::to_string(i - 1) + " } }\n";
+    for (const auto& [text, expected] : files) {
+        Loaded loaded;
+        loaded.mesh = reinterpret_cast<ID3DXMesh*>(std::uintptr_t{1}); // must be cleared
+        Load(XFile(text), loaded);
+        EXPECT_EQ(loaded.hr, expected) << text;
+        EXPECT_TRUE(!loaded.mesh && !loaded.adjacency && !loaded.materials) << text;
     }
-    Document document;
-    ASSERT_EQ(ParseDocument(chain, document), D3D_OK);
-    EXPECT_EQ(document.topLevel.size(), kMaxDepth) << "the last link is one too deep";
+    for (auto [header, expected] : {std::pair{"xof 0309txt 0032\n", MAKE_HRESULT(1, 0x876, 862)},
+                                    {"xof 0302txt 0016\n", MAKE_HRESULT(1, 0x876, 863)}}) {
+        Loaded loaded;
+        Load(header + kTriangle + "}", loaded);
+        EXPECT_EQ(loaded.hr, expected);
+    }
+}
+
+TEST_F(XFileLoad, MissingArgumentsFoldersAndDeviceFailuresAreRefused) {
+    const std::string text = XFile(kTriangle + "}");
+    TempFile good(text);
+    ID3DXMesh* mesh = nullptr;
+    auto fromFile = [&](const char* path, DWORD options, IDirect3DDevice9* on, ID3DXMesh** out) {
+        return D3DXLoadMeshFromXA(path, options, on, nullptr, nullptr, nullptr, nullptr, out);
+    };
+    EXPECT_EQ(fromFile(good.Path(), D3DXMESH_MANAGED, nullptr, &mesh), D3DERR_INVALIDCALL);
+    EXPECT_EQ(fromFile(good.Path(), D3DXMESH_MANAGED, device, nullptr), D3DERR_INVALIDCALL);
+    EXPECT_EQ(fromFile(nullptr, D3DXMESH_MANAGED, device, &mesh), D3DERR_INVALIDCALL);
+    EXPECT_EQ(fromFile(good.Path(), D3DXMESH_VB_SHARE, device, &mesh), D3DERR_INVALIDCALL);
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    EXPECT_EQ(fromFile(folder.c_str(), D3DXMESH_MANAGED, device, &mesh), D3DXERR_INVALIDDATA);
+    auto fromMemory = [&](const void* data, std::size_t size) {
+        return D3DXLoadMeshFromXInMemory(data, DWORD(size), D3DXMESH_MANAGED, device, nullptr,
+                                         nullptr, nullptr, nullptr, &mesh);
+    };
+    EXPECT_EQ(fromMemory(text.data(), 0), D3DERR_INVALIDCALL);
+    EXPECT_EQ(fromMemory(nullptr, 10), D3DERR_INVALIDCALL);
+    for (const char* method : {"CreateVertexBuffer", "CreateIndexBuffer", "Lock"}) {
+        d3d9rec::FailNextCalls(method, D3DERR_OUTOFVIDEOMEMORY);
+        EXPECT_EQ(fromMemory(text.data(), text.size()), D3DERR_OUTOFVIDEOMEMORY) << method;
+        d3d9rec::ClearFailure(method);
+    }
+    EXPECT_EQ(mesh, nullptr);
 }
 
 } // namespace
-} // namespace d3dx::xfile
+} // namespace d3dx_test

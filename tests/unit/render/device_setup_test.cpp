@@ -1,222 +1,138 @@
-// Device set-up in the four display configurations, its defaults, and the message of every
-// failing step.
+// Device set-up in the four display configurations, the defaults it leaves, and the message
+// of every failing step and result.
 #include "render/d3d_error.h"
 #include "render/device_setup.h"
 #include "render/grid.h"
 #include "shell/game_state.h"
-#include "sound/sound_player.h"
+#include "shell/main_loop.h"
 
 #include <d3d9_recording.h>
 #include <d3dx9.h>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <cstring>
-#include <string>
-#include <tuple>
 
 namespace {
-
-constexpr DisplayConfiguration kWindowed = {TRUE, D3DMULTISAMPLE_NONE};
-constexpr DisplayConfiguration kFullScreen = {FALSE, D3DMULTISAMPLE_NONE};
-constexpr DisplayConfiguration kWindowedAa = {TRUE, D3DMULTISAMPLE_2_SAMPLES};
-constexpr DisplayConfiguration kFullScreenAa = {FALSE, D3DMULTISAMPLE_2_SAMPLES};
-
-HWND GameWindow() {
-    return reinterpret_cast<HWND>(std::uintptr_t{0x4321});
-}
 
 class DeviceSetupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         setenv("RW_NO_DIALOGS", "1", 1);
-        // A silent sound device, so that nothing but the game's own boxes reach stderr.
-        setenv("ALSOFT_DRIVERS", "null", 1);
+        setenv("ALSOFT_DRIVERS", "null", 1); // so that only the game's boxes reach stderr
         d3d9rec::Reset();
-        D3DXMatrixIdentity(&g_matWorld);
+        d3d9rec::Settings().displayMode = {1920, 1080, 75, D3DFMT_X8R8G8B8};
     }
-
     void TearDown() override {
-        if (g_pFont != nullptr) {
-            g_pFont->Release();
-            g_pFont = nullptr;
-        }
-        delete g_pGrid;
-        g_pGrid = nullptr;
-        delete g_pSoundManager;
-        g_pSoundManager = nullptr;
-        for (IUnknown** object :
-             {reinterpret_cast<IUnknown**>(&g_pDevice), reinterpret_cast<IUnknown**>(&g_pD3D)}) {
-            if (*object != nullptr) {
-                (*object)->Release();
-                *object = nullptr;
-            }
-        }
+        ReleaseGameObjects();
+        Cleanup();
         EXPECT_EQ(d3d9rec::LiveObjects(), 0u);
-        d3d9rec::Reset();
     }
-
-    // Runs set-up and gives its result and what it wrote to standard error.
-    std::pair<HRESULT, std::string> SetUpWith(const DisplayConfiguration& configuration) {
+    // Runs set-up again from scratch: its result and what it wrote to standard error.
+    std::pair<HRESULT, std::string> SetUpWith(BOOL windowed, D3DMULTISAMPLE_TYPE samples,
+                                              const char* failing = "", HRESULT failure = 0) {
+        TearDown();
+        SetUp();
+        d3d9rec::FailCall(failing, failure);
         ::testing::internal::CaptureStderr();
-        const HRESULT result = InitD3DWith(GameWindow(), configuration);
+        const HRESULT result = InitD3DWith(reinterpret_cast<HWND>(0x4321), {windowed, samples});
         return {result, ::testing::internal::GetCapturedStderr()};
-    }
-
-    static D3DPRESENT_PARAMETERS CreatedWith() {
-        auto created = d3d9rec::CallsNamed("CreateDevice");
-        EXPECT_EQ(created.size(), 1u);
-        return created.at(0).args[4].As<D3DPRESENT_PARAMETERS>();
     }
 };
 
-TEST_F(DeviceSetupTest, WindowedSetUpMakesWhatTheGameNeeds) {
-    auto [result, shown] = SetUpWith(kWindowed);
-    ASSERT_EQ(result, D3D_OK);
-    EXPECT_EQ(shown, "");
-    EXPECT_EQ(d3d9rec::CallsNamed("Direct3DCreate9").at(0).args[0].Int(), 32);
-    EXPECT_TRUE(d3d9rec::CallsNamed("CheckDeviceMultiSampleType").empty());
-
-    const auto create = d3d9rec::CallsNamed("CreateDevice").at(0);
-    EXPECT_EQ(std::make_tuple(create.args[1].Int(), create.args[2].Int(), create.args[3].UInt()),
-              std::make_tuple(std::int64_t{D3DDEVTYPE_HAL}, std::int64_t{0x4321},
-                              static_cast<DWORD>(D3DCREATE_HARDWARE_VERTEXPROCESSING)));
-    const D3DPRESENT_PARAMETERS params = CreatedWith();
-    EXPECT_EQ(std::make_tuple(params.BackBufferCount, params.SwapEffect,
-                              params.EnableAutoDepthStencil, params.AutoDepthStencilFormat,
-                              params.PresentationInterval),
-              std::make_tuple(1u, D3DSWAPEFFECT_DISCARD, TRUE, D3DFMT_D24S8,
-                              static_cast<UINT>(D3DPRESENT_INTERVAL_IMMEDIATE)));
-
-    EXPECT_EQ(d3d9rec::CallsNamed("Clear").at(0).args[2].UInt(), 7u); // target, depth, stencil
-    EXPECT_EQ(d3d9rec::CallsNamed("Present").size(), 1u);
-
-    // The projection's aspect is the client area's, not 1024:768.
-    D3DXMATRIX expected;
-    D3DXMatrixPerspectiveFovLH(&expected, 3.1415927f * 0.33333334f, 1016.0f / 741.0f, 0.5f,
-                               1000.0f);
-    D3DMATRIX projection;
-    ASSERT_EQ(g_pDevice->GetTransform(D3DTS_PROJECTION, &projection), D3D_OK);
-    EXPECT_EQ(0, std::memcmp(&projection, &expected, sizeof(projection)));
-    D3DXMATRIX view;
-    ASSERT_EQ(g_pDevice->GetTransform(D3DTS_VIEW, &view), D3D_OK);
-    EXPECT_TRUE(D3DXMatrixIsIdentity(&view)) << "the camera at the origin";
-
-    EXPECT_NE(g_pFont, nullptr);
-    ASSERT_NE(g_pGrid, nullptr);
-    EXPECT_EQ(g_pGrid->m_linesAlongX + g_pGrid->m_linesAlongY, 22);
-    EXPECT_EQ(g_pGrid->m_xExtent, 100.0f);
-    EXPECT_NE(g_pSoundManager, nullptr);
-}
-
-TEST_F(DeviceSetupTest, SetUpStartsTheGameOnTheTitleWithItsDefaults) {
-    for (bool* flag : {&g_bShowClickVector, &g_bKeyEndDown, &g_bPaused, &g_bKeyPauseDown,
-                       &g_bKeyEscDown, &g_bShowIntroduction, &g_bMusicOff, &g_bKeyMDown}) {
-        *flag = true;
-    }
+TEST_F(DeviceSetupTest, SetUpMakesWhatTheGameNeedsAndStartsOnTheTitle) {
+    const auto flags = {&g_bShowClickVector, &g_bKeyEndDown,       &g_bPaused,   &g_bKeyPauseDown,
+                        &g_bKeyEscDown,      &g_bShowIntroduction, &g_bMusicOff, &g_bKeyMDown};
+    std::for_each(flags.begin(), flags.end(), [](bool* flag) { *flag = true; });
     g_bShowGrid = g_bShowMenu = false;
-    g_vPointer = D3DXVECTOR3(1.0f, 2.0f, 3.0f);
     std::memset(&g_light, 0xFF, sizeof(g_light));
-    const int cursorBefore = ShowCursor(TRUE) - 1;
-    ShowCursor(FALSE);
-
-    ASSERT_EQ(SetUpWith(kWindowed).first, D3D_OK);
-
-    for (bool* flag : {&g_bShowClickVector, &g_bKeyEndDown, &g_bPaused, &g_bKeyPauseDown,
-                       &g_bKeyEscDown, &g_bShowIntroduction, &g_bMusicOff, &g_bKeyMDown}) {
-        EXPECT_FALSE(*flag);
-    }
-    EXPECT_TRUE(g_bShowGrid);
-    EXPECT_TRUE(g_bShowMenu) << "the title screen is up";
-    EXPECT_EQ(g_vPointer, D3DXVECTOR3(0.0f, 0.0f, 0.0f));
-    // The ground z = 0, facing up.
-    EXPECT_EQ(std::make_tuple(g_groundPlane.a, g_groundPlane.b, g_groundPlane.c, g_groundPlane.d),
-              std::make_tuple(0.0f, 0.0f, 1.0f, 0.0f));
+    const int cursor = (ShowCursor(TRUE), ShowCursor(FALSE));
+    ASSERT_EQ(SetUpWith(TRUE, D3DMULTISAMPLE_NONE), std::make_pair(D3D_OK, std::string()));
+    // One cleared frame presented, the first grid (100 by 100), a font, the sound player.
+    EXPECT_EQ(std::make_tuple(d3d9rec::CallsNamed("Clear").at(0).args[2].UInt(),
+                              d3d9rec::CallsNamed("Present").size(), g_pGrid->m_linesAlongX,
+                              g_pGrid->m_xExtent, g_pFont != nullptr, g_pSoundManager != nullptr),
+              std::make_tuple(7u, std::size_t{1}, 11, 100.0f, true, true));
+    // The projection's aspect is the client area's.
+    D3DXMATRIX expected, projection;
+    D3DXMatrixPerspectiveFovLH(&expected, 3.1415927f / 3, 1016.0f / 741.0f, 0.5f, 1000.0f);
+    g_pDevice->GetTransform(D3DTS_PROJECTION, &projection);
+    EXPECT_TRUE(projection == expected);
+    // The title is up, the switches and latches at their start, the ground z = 0 facing up,
+    // the pointer at the origin, and the system cursor hidden (the game draws its own).
+    EXPECT_TRUE(std::none_of(flags.begin(), flags.end(), [](bool* flag) { return *flag; }));
+    EXPECT_EQ(std::make_tuple(g_bShowGrid, g_bShowMenu, g_groundPlane, g_vPointer),
+              std::make_tuple(true, true, D3DXPLANE(0, 0, 1, 0), D3DXVECTOR3(0, 0, 0)));
+    EXPECT_EQ(ShowCursor(TRUE), cursor) << "one ShowCursor(FALSE) more than before";
     // A white directional light straight down, every other field zero.
-    D3DLIGHT9 light;
-    std::memset(&light, 0, sizeof(light));
-    light.Type = D3DLIGHT_DIRECTIONAL;
-    light.Diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
-    light.Specular = {0.7f, 0.7f, 0.7f, 1.0f};
-    light.Ambient = {0.5f, 0.5f, 0.5f, 1.0f};
-    light.Direction = D3DXVECTOR3(0.0f, 0.0f, -1.0f);
+    D3DLIGHT9 light = {};
+    std::tie(light.Type, light.Diffuse, light.Specular, light.Ambient, light.Direction) =
+        std::tuple(D3DLIGHT_DIRECTIONAL, D3DCOLORVALUE{1, 1, 1, 1},
+                   D3DCOLORVALUE{0.7f, 0.7f, 0.7f, 1}, D3DCOLORVALUE{0.5f, 0.5f, 0.5f, 1},
+                   D3DVECTOR{0, 0, -1});
     EXPECT_EQ(0, std::memcmp(&g_light, &light, sizeof(light)));
-    // The system cursor is hidden: the game draws its own pointer.
-    EXPECT_EQ(ShowCursor(TRUE), cursorBefore) << "one ShowCursor(FALSE) more than before";
 }
 
-TEST_F(DeviceSetupTest, EachConfigurationFillsItsPresentParameters) {
-    d3d9rec::Settings().displayMode = {1920, 1080, 75, D3DFMT_X8R8G8B8};
-    struct Case {
-        DisplayConfiguration configuration;
-        UINT width, height, refresh;
-    };
-    for (const Case& c : {Case{kWindowed, 0, 0, 0}, Case{kFullScreen, 1920, 1080, 75},
-                          Case{kWindowedAa, 0, 0, 0}, Case{kFullScreenAa, 1920, 1080, 75}}) {
-        SCOPED_TRACE(c.configuration.windowed ? "windowed" : "full screen");
-        ASSERT_EQ(SetUpWith(c.configuration).first, D3D_OK);
-        const D3DPRESENT_PARAMETERS params = CreatedWith();
-        EXPECT_EQ(std::make_tuple(params.Windowed, params.BackBufferWidth, params.BackBufferHeight,
-                                  params.FullScreen_RefreshRateInHz, params.BackBufferFormat,
-                                  params.MultiSampleType, params.MultiSampleQuality),
-                  std::make_tuple(c.configuration.windowed, c.width, c.height, c.refresh,
-                                  D3DFMT_A8R8G8B8, c.configuration.multiSample, 0u));
-        const auto checks = d3d9rec::CallsNamed("CheckDeviceMultiSampleType");
-        if (c.configuration.multiSample == D3DMULTISAMPLE_NONE) {
-            EXPECT_TRUE(checks.empty());
-        } else {
-            ASSERT_EQ(checks.size(), 1u);
-            EXPECT_EQ(std::make_tuple(checks[0].args[2].Int(), checks[0].args[3].Int(),
-                                      checks[0].args[4].Int()),
-                      std::make_tuple(std::int64_t{D3DFMT_A8R8G8B8},
-                                      std::int64_t{c.configuration.windowed},
-                                      std::int64_t{D3DMULTISAMPLE_2_SAMPLES}));
-        }
+// Windowed or at the desktop's mode, multisampling checked first, hardware lighting if any.
+TEST_F(DeviceSetupTest, EachConfigurationMakesItsDevice) {
+    for (const auto& [windowed, samples, lighting] : {std::tuple{TRUE, D3DMULTISAMPLE_NONE, true},
+                                                      {FALSE, D3DMULTISAMPLE_NONE, false},
+                                                      {TRUE, D3DMULTISAMPLE_2_SAMPLES, true},
+                                                      {FALSE, D3DMULTISAMPLE_2_SAMPLES, true}}) {
         TearDown();
         SetUp();
-        d3d9rec::Settings().displayMode = {1920, 1080, 75, D3DFMT_X8R8G8B8};
+        d3d9rec::Settings().caps.DevCaps &= lighting ? ~0u : ~DWORD{D3DDEVCAPS_HWTRANSFORMANDLIGHT};
+        ASSERT_EQ(InitD3DWith(reinterpret_cast<HWND>(0x4321), {windowed, samples}), D3D_OK);
+        const auto create = d3d9rec::CallsNamed("CreateDevice").at(0);
+        const auto p = create.args[4].As<D3DPRESENT_PARAMETERS>();
+        EXPECT_EQ(std::make_tuple(p.Windowed, p.BackBufferWidth, p.BackBufferHeight,
+                                  p.FullScreen_RefreshRateInHz, p.BackBufferFormat,
+                                  p.BackBufferCount, p.MultiSampleType, p.MultiSampleQuality,
+                                  p.SwapEffect, p.AutoDepthStencilFormat, p.PresentationInterval),
+                  std::make_tuple(windowed, windowed ? 0u : 1920u, windowed ? 0u : 1080u,
+                                  windowed ? 0u : 75u, D3DFMT_A8R8G8B8, 1u, samples, 0u,
+                                  D3DSWAPEFFECT_DISCARD, D3DFMT_D24S8,
+                                  UINT{D3DPRESENT_INTERVAL_IMMEDIATE}));
+        EXPECT_EQ(create.args[3].UInt(), DWORD(lighting ? D3DCREATE_HARDWARE_VERTEXPROCESSING
+                                                        : D3DCREATE_SOFTWARE_VERTEXPROCESSING));
+        EXPECT_EQ(d3d9rec::CallsNamed("CheckDeviceMultiSampleType").size(), samples ? 1u : 0u);
     }
 }
 
-TEST_F(DeviceSetupTest, SoftwareVertexProcessingWithoutHardwareLighting) {
-    d3d9rec::Settings().caps.DevCaps &= ~static_cast<DWORD>(D3DDEVCAPS_HWTRANSFORMANDLIGHT);
-    ASSERT_EQ(SetUpWith(kWindowed).first, D3D_OK);
-    EXPECT_EQ(d3d9rec::CallsNamed("CreateDevice").at(0).args[3].UInt(),
-              static_cast<DWORD>(D3DCREATE_SOFTWARE_VERTEXPROCESSING));
-}
-
-TEST_F(DeviceSetupTest, AFailingStepShowsItsMessageAndStops) {
-    struct Case {
-        const char* method;
-        HRESULT result;
-        DisplayConfiguration configuration;
-        const char* message;
+// Each failing step shows its message, and nothing after it is made.
+TEST_F(DeviceSetupTest, AFailingStepShowsItsMessageAndStopsAndOnlyTheSixStepsHaveMessages) {
+    const std::tuple<const char*, HRESULT, BOOL, const char*> cases[] = {
+        {"Direct3DCreate9", E_FAIL, TRUE, "CreateDevices: Not available."},
+        {"GetDeviceCaps", D3DERR_INVALIDDEVICE, TRUE, "GetDeviceCaps: Invalid device."},
+        {"GetAdapterDisplayMode", D3DERR_INVALIDCALL, TRUE, "GetDisplayMode: Invalid call."},
+        {"CheckDeviceMultiSampleType", D3DERR_NOTAVAILABLE, TRUE,
+         "CheckDeviceMultiSampleType: Not available."},
+        {"CreateDevice", D3DERR_NOTAVAILABLE, FALSE, "CreateDevices: Not available."},
+        {"Clear", D3DERR_INVALIDCALL, TRUE, "Clear: Invalid call."},
+        {"Present", D3DERR_DEVICELOST, TRUE, "Present: Device was lost."},
     };
-    const Case cases[] = {
-        {"Direct3DCreate9", E_FAIL, kWindowed, "Error calling CreateDevices: Not available."},
-        {"GetDeviceCaps", D3DERR_INVALIDDEVICE, kWindowed,
-         "Error calling GetDeviceCaps: Invalid device."},
-        {"GetAdapterDisplayMode", D3DERR_INVALIDCALL, kWindowed,
-         "Error calling GetDisplayMode: Invalid call."},
-        {"CheckDeviceMultiSampleType", D3DERR_NOTAVAILABLE, kWindowedAa,
-         "Error calling CheckDeviceMultiSampleType: Not available."},
-        {"CreateDevice", D3DERR_NOTAVAILABLE, kFullScreen,
-         "Error calling CreateDevices: Not available."},
-        {"Clear", D3DERR_INVALIDCALL, kWindowed, "Error calling Clear: Invalid call."},
-        {"Present", D3DERR_DEVICELOST, kWindowed, "Error calling Present: Device was lost."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.method);
-        d3d9rec::FailCall(c.method, c.result);
-        auto [result, shown] = SetUpWith(c.configuration);
-        EXPECT_EQ(result, E_FAIL);
-        EXPECT_EQ(shown, std::string("Error: ") + c.message + "\n");
-        EXPECT_EQ(g_pFont, nullptr) << "nothing after the failing step is made";
-        EXPECT_EQ(g_pSoundManager, nullptr);
-        TearDown();
-        SetUp();
+    for (const auto& [method, failure, windowed, message] : cases) {
+        EXPECT_EQ(SetUpWith(windowed, D3DMULTISAMPLE_2_SAMPLES, method, failure),
+                  std::make_pair(E_FAIL, "Error: Error calling " + std::string(message) + "\n"));
+        EXPECT_TRUE(g_pFont == nullptr && g_pSoundManager == nullptr) << method;
     }
+    // Each step answers a result it does not name as unknown; the game's spellings are kept.
+    const std::tuple<int, HRESULT, const char*> rows[] = {
+        {0, E_FAIL, "Error calling GetDeviceCaps: Unknown error."},
+        {3, E_FAIL, "Error calling CreateDevices: Unknown error."},
+        {5, D3DERR_DRIVERINTERNALERROR,
+         "Error calling Present: An internal error occured within the driver."},
+    };
+    for (const auto& [step, result, text] : rows) {
+        EXPECT_STREQ(D3DErrorMessage(result, step), text);
+    }
+    // A step outside the six has no message and shows no box.
+    ::testing::internal::CaptureStderr();
+    ReportD3DError(D3DERR_INVALIDCALL, 6);
+    ReportD3DError(D3DERR_INVALIDCALL, -1);
+    EXPECT_EQ(std::make_pair(::testing::internal::GetCapturedStderr(), D3DErrorMessage(S_OK, 6)),
+              std::make_pair(std::string(), static_cast<const char*>(nullptr)));
 }
 
 } // namespace

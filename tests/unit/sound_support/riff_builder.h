@@ -1,22 +1,20 @@
-// Builds RIFF WAVE files byte by byte for the sound tests, including broken ones: every
-// chunk may claim a size other than the bytes it really carries. Also sine tones to fill them.
+// Builds RIFF WAVE files byte by byte for the sound tests, including broken ones (a chunk may
+// claim a size other than the bytes it really carries), and writes them to disk.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
-#include <numbers>
 #include <optional>
 #include <string>
+
+#include <unistd.h>
 
 namespace riff {
 
 inline std::string Dword(uint32_t value) {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i) {
-        bytes[size_t(i)] = char((value >> (8 * i)) & 0xFF);
-    }
-    return bytes;
+    return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
 }
 
 inline std::string Word(uint16_t value) {
@@ -26,11 +24,8 @@ inline std::string Word(uint16_t value) {
 // id, size (the real one unless another is claimed), body, and a pad byte after an odd body.
 inline std::string Chunk(const std::string& id, const std::string& body,
                          std::optional<uint32_t> claimedSize = std::nullopt) {
-    std::string chunk = id + Dword(claimedSize.value_or(uint32_t(body.size()))) + body;
-    if (body.size() % 2 != 0) {
-        chunk += '\0';
-    }
-    return chunk;
+    return id + Dword(claimedSize.value_or(uint32_t(body.size()))) + body +
+           std::string(body.size() % 2, '\0');
 }
 
 inline std::string Riff(const std::string& formType, const std::string& chunks,
@@ -53,18 +48,25 @@ inline std::string Wave(const std::string& format, const std::string& data) {
     return Riff("WAVE", format + Chunk("data", data));
 }
 
-// A 16-bit mono sine tone as little-endian sample bytes.
-inline std::string SineTone16(uint32_t rate, double frequency, double seconds, double amplitude) {
-    std::string bytes;
-    for (size_t i = 0; i < size_t(rate * seconds); ++i) {
-        double value = amplitude * 32767.0 * std::sin(2 * std::numbers::pi * frequency * i / rate);
-        bytes += Word(uint16_t(int16_t(std::lround(value))));
-    }
-    return bytes;
-}
-
 inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 } // namespace riff
+
+namespace sound_test {
+
+// Writes a file in a folder of this process's own (tests run side by side), removed at exit.
+inline std::string WriteTestFile(const std::string& name, const std::string& bytes) {
+    static const auto folder =
+        std::filesystem::temp_directory_path() / ("rw_sound_" + std::to_string(getpid()));
+    [[maybe_unused]] static const int removal = std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
+    std::filesystem::create_directories((folder / name).parent_path());
+    riff::WriteFile((folder / name).string(), bytes);
+    return (folder / name).string();
+}
+
+} // namespace sound_test
