@@ -24,6 +24,20 @@ fail() {
     exit 1
 }
 
+# game_quit_from_title: Escape on the title screen; the game must end within 30 s with exit
+# code 0, or the test fails.
+game_quit_from_title() {
+    local until_time status
+    xdotool key Escape
+    until_time=$(deadline 30)
+    while kill -0 "$game_pid" 2>/dev/null && before "$until_time"; do sleep 0.2; done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not quit after Escape on the title screen"
+    wait "$game_pid"
+    status=$?
+    game_pid=""
+    [ $status -eq 0 ] || fail "exit code $status"
+}
+
 # The game's client area, on both builds.
 readonly game_client_width=1016 game_client_height=741
 

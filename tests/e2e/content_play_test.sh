@@ -105,14 +105,7 @@ xdotool key space
 wait_screen play 60
 xdotool key Escape
 wait_screen title 30
-xdotool key Escape
-until_time=$(deadline 30)
-while kill -0 "$game_pid" 2>/dev/null && before "$until_time"; do sleep 0.2; done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not quit after Escape on the title screen"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ $status -eq 0 ] || fail "exit code $status"
+game_quit_from_title
 echo "seen: exit code 0"
 
 # The cues as played, at any gain, in the recording's first channel over the music. Measured:

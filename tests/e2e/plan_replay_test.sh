@@ -80,14 +80,7 @@ clicked tile ($x, $y), planned at $seconds s"
     xdotool key Escape
     game_wait_screen "$game_view" "$style" "$work" title 30 2>"$scratch/screen.txt" ||
         fail "$(cat "$scratch/screen.txt")"
-    xdotool key Escape
-    until_time=$(deadline 30)
-    while kill -0 "$game_pid" 2>/dev/null && before "$until_time"; do sleep 0.2; done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not quit after Escape on the title"
-    wait "$game_pid"
-    status=$?
-    game_pid=""
-    [ $status -eq 0 ] || fail "exit code $status"
+    game_quit_from_title
 done
 
 if [ -n "${RW_E2E_KEEP:-}" ]; then

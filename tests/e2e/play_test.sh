@@ -145,14 +145,7 @@ wait_screen "game-over screen of level 1" $gameover 60 "${screen_points[@]}"
 # Escape goes back to the title screen, a second Escape there quits.
 xdotool key Escape
 wait_screen "title screen after game over" $title 30 "${screen_points[@]}"
-xdotool key Escape
-until_time=$(deadline 30)
-while kill -0 "$game_pid" 2>/dev/null && before "$until_time"; do sleep 0.2; done
-kill -0 "$game_pid" 2>/dev/null && fail "the game did not quit after Escape on the title screen"
-wait "$game_pid"
-status=$?
-game_pid=""
-[ $status -eq 0 ] || fail "exit code $status"
+game_quit_from_title
 echo "seen: exit code 0"
 
 if [ $wine -eq 0 ]; then
