@@ -15,20 +15,23 @@ void UpdateGame(float dt) {
         return;
     }
     // A shot that passes its range in this frame is dropped without a hit test. The targets
-    // are taken once for all shots (every shot fired into this level shares its catalog).
-    const HitTable targets(*level, level->m_pCatalog);
-    for (CBullet& shot : g_bullets) {
-        shot.Move(dt);
-        const D3DXVECTOR3 travelled = shot.position - shot.origin;
-        if (!(D3DXVec3Length(&travelled) <= BULLET_RANGE)) {
-            shot.dead = true;
-        } else if (shot.m_pLevel == level && shot.m_pCatalog == level->m_pCatalog) {
-            shot.CheckHits(targets);
-        } else {
-            shot.CheckHits();
+    // are taken once for all shots (every shot fired into this level shares its catalog), and
+    // not at all in the many frames without a shot in flight.
+    if (!g_bullets.empty()) {
+        const HitTable targets(*level, level->m_pCatalog);
+        for (CBullet& shot : g_bullets) {
+            shot.Move(dt);
+            const D3DXVECTOR3 travelled = shot.position - shot.origin;
+            if (!(D3DXVec3Length(&travelled) <= BULLET_RANGE)) {
+                shot.dead = true;
+            } else if (shot.m_pLevel == level && shot.m_pCatalog == level->m_pCatalog) {
+                shot.CheckHits(targets);
+            } else {
+                shot.CheckHits();
+            }
         }
+        std::erase_if(g_bullets, [](const CBullet& shot) { return shot.dead; });
     }
-    std::erase_if(g_bullets, [](const CBullet& shot) { return shot.dead; });
     const auto removed =
         std::erase_if(level->objects, [](const CLevelObject& object) { return object.dead; });
     level->objectCount = SaturatingAdd(level->objectCount, -static_cast<long long>(removed));

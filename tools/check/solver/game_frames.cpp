@@ -1,8 +1,6 @@
 #include "solver/game_frames.h"
 
 #include "shell/game_state.h"
-#include "world/game_update.h"
-#include "world/level.h"
 
 GameGlobalsScope::GameGlobalsScope(CCatalog& catalog)
     : m_pLevel(g_pLevel), m_pCatalog(g_pCatalog), m_pSoundManager(g_pSoundManager),
@@ -18,15 +16,4 @@ GameGlobalsScope::~GameGlobalsScope() {
     g_pCatalog = m_pCatalog;
     g_pSoundManager = m_pSoundManager;
     g_bullets = std::move(m_bullets);
-}
-
-void PlayFrame(CLevel& level) {
-    // With no shot in flight and nothing marked dead, the frame update has no shot to move and
-    // nothing to clear: its train step is all it does. Calling that alone spares building
-    // the frame's table of targets in the many frames between steps.
-    if (g_bullets.empty() && !level.gameOver && !level.complete) {
-        level.UpdateTrain(kFrameTime);
-        return;
-    }
-    UpdateGame(kFrameTime);
 }

@@ -28,6 +28,3 @@ private:
     CSoundPlayer* m_pSoundManager;
     std::vector<CBullet> m_bullets;
 };
-
-// One frame of the level, which must be g_pLevel, between frames (no object marked dead).
-void PlayFrame(CLevel& level);

@@ -143,7 +143,7 @@ private:
         const int trainX = m_level.trainX, trainY = m_level.trainY;
         const char trainDir = m_level.trainDir;
         while (frame < m_limits.maxFrames) {
-            PlayFrame(m_level);
+            UpdateGame(kFrameTime);
             m_bounds.DropSpent(g_bullets);
             ++frame;
             if (m_level.complete) {
