@@ -2,19 +2,28 @@
 # no usable display is set (Xvfb picks a free display number itself, so parallel runs do not
 # race) and exports DISPLAY; xvfb_stop ends it. Needs $scratch, a private temporary folder.
 xvfb_pid=""
+xvfb_probe_failure=""
 
 # A display that is gone refuses at once; one that is merely slow (a busy machine, the X
 # server starved for seconds) must not count as gone, or a program meant for it would run on
-# a private Xvfb of its own where nobody looks for its window.
+# a private Xvfb of its own where nobody looks for its window. What the probe saw is kept in
+# xvfb_probe_failure, so that a display given up on says why.
 xvfb_display_usable() {
     [ -n "${DISPLAY:-}" ] || return 1
     command -v xdpyinfo >/dev/null || return 0
-    timeout 60 xdpyinfo >/dev/null 2>&1
+    local began=$SECONDS status=0
+    timeout 60 xdpyinfo >/dev/null 2>"$scratch/xdpyinfo.err" || status=$?
+    [ "$status" -ne 0 ] || return 0
+    xvfb_probe_failure="xdpyinfo exit $status after $((SECONDS - began)) s"
+    [ "$status" -ne 124 ] || xvfb_probe_failure+=" (timed out)"
+    [ ! -s "$scratch/xdpyinfo.err" ] || xvfb_probe_failure+=": $(head -c 300 "$scratch/xdpyinfo.err")"
+    return 1
 }
 
 xvfb_ensure_display() {
     xvfb_display_usable && return 0
-    [ -z "${DISPLAY:-}" ] || echo "xvfb: DISPLAY $DISPLAY does not answer; starting a private Xvfb" >&2
+    [ -z "${DISPLAY:-}" ] ||
+        echo "xvfb: DISPLAY $DISPLAY does not answer ($xvfb_probe_failure); starting a private Xvfb" >&2
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
         >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
