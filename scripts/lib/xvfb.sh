@@ -24,7 +24,10 @@ xvfb_ensure_display() {
     xvfb_display_usable && return 0
     [ -z "${DISPLAY:-}" ] ||
         echo "xvfb: DISPLAY $DISPLAY does not answer ($xvfb_probe_failure); starting a private Xvfb" >&2
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" \
+    # -noreset: by default the server resets whenever its last client leaves, and a client
+    # that connects during the reset is refused; on a busy machine that hit a few connections
+    # in a hundred, such as a test's second program starting just after its first one ended.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" \
         >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
